@@ -1,0 +1,2 @@
+#include "ClickLabel.h"
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event) { QLabel::mouseReleaseEvent(event); }

@@ -1,0 +1,1 @@
+#include "LayoutBuilder.h"

@@ -1,0 +1,2 @@
+#include "frmAbout.h"
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+add_library(windows STATIC Program.h Program.cpp frmAbout.h frmAbout.cpp frmNagScreen2.h frmNagScreen2.cpp)
+target_include_directories(windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(windows PUBLIC Qt6::Widgets zt_layout zt_message)
