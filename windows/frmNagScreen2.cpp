@@ -1,2 +1,204 @@
 #include "frmNagScreen2.h"
-frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent) {}
+
+#include "ClickLabel.h"
+#include "LayoutBuilder.h"
+#include "Program.h"
+#include "Random.h"
+#include "ShowMessage.h"
+#include "modHelp.h"
+#include "modTellAFriend.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// Only the space character counts as blank here; tabs and line breaks are kept.
+QString TrimSpaces(const QString &text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The multi-line box keeps paragraphs, not line-break characters; the program's line breaks are
+// CR LF, so that is what its text reads back as.
+QString ReadBox(const QWidget *box) {
+    if (auto *line = qobject_cast<const QLineEdit *>(box))
+        return line->text();
+    if (auto *multi = qobject_cast<const QPlainTextEdit *>(box))
+        return multi->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    return {};
+}
+
+void WriteBox(QWidget *box, const QString &text) {
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText(text);
+    else if (auto *multi = qobject_cast<QPlainTextEdit *>(box))
+        multi->setPlainText(text);
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent) {
+    BuildWindow(this, Layouts::frmNagScreen2());
+    ConnectControls();
+    WatchReferralBoxes();
+    Form_Load();
+}
+
+void frmNagScreen2::ConnectControls() {
+    if (auto *lblGoToHome = Control<ClickLabel>(this, "lblGoToHome"))
+        connect(lblGoToHome, &ClickLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    Check1 = Control<QPushButton>(this, "Check1");
+    if (Check1)
+        connect(Check1, &QPushButton::clicked, this, &frmNagScreen2::Check1_Click);
+    if (auto *cmdSubmit = Control<QPushButton>(this, "cmdSubmit"))
+        connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    if (auto *cmdClose = Control<QPushButton>(this, "cmdClose")) {
+        connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+        cmdClose->setFocus();
+    }
+}
+
+void frmNagScreen2::WatchReferralBoxes() {
+    static const struct {
+        const char *name;
+        const char *placeholder;
+    } boxes[] = {
+        {"txtName", "Your Name"},
+        {"txtEmail", "Your Email Address"},
+        {"txtMessage", "Your Message"},
+        {"txtFriendName", "Friend's Name"},
+        {"txtFriendEmail", "Friend's Email Address"},
+    };
+    for (const auto &entry : boxes) {
+        auto *box = findChild<QWidget *>(QString::fromLatin1(entry.name));
+        if (!box)
+            continue;
+        box->installEventFilter(this);
+        referralBoxes.append({box, QString::fromUtf8(entry.placeholder)});
+    }
+}
+
+void frmNagScreen2::Form_Load() {
+    Randomize();
+    const int k = qBound(0, int(4 * Rnd()), 3);
+    if (auto *label2 = Control<QLabel>(this, "Label2"))
+        label2->setText(PromotionalText(k));
+
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
+    for (const ReferralBox &box : std::as_const(referralBoxes)) {
+        if (box.box != watched)
+            continue;
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Focus that leaves or returns with the whole window (another program, a message
+            // box) is not a move between this window's controls.
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            if (event->type() == QEvent::FocusIn)
+                ReferralBox_GotFocus(box);
+            else
+                ReferralBox_LostFocus(box);
+            break;
+        }
+        case QEvent::KeyPress:
+            if (watched->objectName() == u"txtEmail" || watched->objectName() == u"txtFriendEmail")
+                return EmailBox_KeyPress(box.box, *static_cast<QKeyEvent *>(event));
+            break;
+        default:
+            break;
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::ReferralBox_GotFocus(const ReferralBox &box) {
+    if (TrimSpaces(ReadBox(box.box)) == box.placeholder)
+        WriteBox(box.box, QString());
+}
+
+void frmNagScreen2::ReferralBox_LostFocus(const ReferralBox &box) {
+    if (TrimSpaces(ReadBox(box.box)).isEmpty())
+        WriteBox(box.box, box.placeholder);
+}
+
+// Returns true when the key is discarded.
+bool frmNagScreen2::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
+    if (event.text() != u" ")
+        return false;
+    ShowMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Error,
+                MessageButtons::Ok);
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    modHelp::OpenSoftwaresPage();
+}
+
+// Unchecking from here raises no further click, so the page opens once per click and the box
+// never stays down.
+void frmNagScreen2::Check1_Click() {
+    if (!Check1 || !Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+QString frmNagScreen2::BoxText(const char *name) const {
+    return TrimSpaces(ReadBox(findChild<QWidget *>(QString::fromLatin1(name))));
+}
+
+void frmNagScreen2::cmdSubmit_Click() {
+    Referral referral;
+    referral.name = BoxText("txtName");
+    referral.email = BoxText("txtEmail");
+    referral.message = BoxText("txtMessage");
+    referral.friendName = BoxText("txtFriendName");
+    referral.friendEmail = BoxText("txtFriendEmail");
+
+    const auto fail = [](const char *message) {
+        ShowMessage(QString::fromLatin1(message), MessageIcon::Error, MessageButtons::Ok);
+    };
+    if (referral.email == referral.friendEmail) {
+        fail("Please Enter Distinct Email Addresses");
+        return;
+    }
+    if (!referral.email.contains(u'@') || !referral.friendEmail.contains(u'@')) {
+        fail("Please Enter Proper Email Address");
+        return;
+    }
+    if (!referral.email.contains(u'.') || !referral.friendEmail.contains(u'.')) {
+        fail("Please Enter Proper Email Address");
+        return;
+    }
+    modTellAFriend::SubmitReferral(referral);
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    Program::EndProgram();
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent *event) {
+    if (!Program::IsEnding())
+        Program::EndProgram();
+    // EndProgram closes this window itself; should it come back without ending, the window stays.
+    event->setAccepted(Program::IsEnding());
+}
