@@ -1,0 +1,235 @@
+#include "Branding.h"
+#include "Clock.h"
+#include "ShowMessage.h"
+#include "UrlRecorder.h"
+#include "modHelp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QDate today(2025, 6, 15);
+const QString question = QStringLiteral("There maybe an update to this software available\r"
+                                        "Do you want to check for an update?");
+const QString downloadPage = QStringLiteral(
+    "http://" ZT_WEB_HOST "/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html");
+
+QString iso(QDate date) {
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+} // namespace
+
+class TestUpdateReminder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(systemStore.isValid());
+        // Fallback values from the system scope let a test offer a readable date while the
+        // user's own file cannot be written.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, systemStore.path());
+        userFile = QSettings(QSettings::UserScope, ApplicationName()).fileName();
+        QVERIFY(userFile.contains(QStringLiteral(".qttest")));
+    }
+
+    void init() {
+        QDir(userFile).removeRecursively();
+        QFile::remove(userFile);
+        QFile::remove(QSettings(QSettings::SystemScope, ApplicationName()).fileName());
+        QSettings user(QSettings::UserScope, ApplicationName());
+        user.clear();
+        user.sync();
+        QCOMPARE(user.status(), QSettings::NoError);
+
+        SetTodayForTesting(today);
+        MessageCapture::start();
+        recorder = new UrlRecorder(this);
+    }
+
+    void cleanup() {
+        delete recorder;
+        recorder = nullptr;
+        MessageCapture::stop();
+        SetTodayForTesting(std::nullopt);
+        QDir(userFile).removeRecursively();
+    }
+
+    void check_data() {
+        QTest::addColumn<QVariant>("stored"); // invalid QVariant: nothing stored
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::addColumn<QDate>("on");
+
+        const MessageAnswer no = MessageAnswer::No, yes = MessageAnswer::Yes;
+        const QString t = iso(today);
+        auto offset = [](int days) { return QVariant(iso(today.addDays(days))); };
+
+        QTest::newRow("first run stores today silently")
+            << QVariant() << yes << false << false << t << today;
+        QTest::newRow("empty value counts as first run")
+            << QVariant(QString()) << yes << false << false << t << today;
+        QTest::newRow("same day") << offset(0) << yes << false << false << t << today;
+        QTest::newRow("14 days ago: quiet, nothing written")
+            << offset(-14) << yes << false << false << iso(today.addDays(-14)) << today;
+        QTest::newRow("14 days ahead: quiet, nothing written")
+            << offset(14) << yes << false << false << iso(today.addDays(14)) << today;
+        QTest::newRow("15 days ago, No") << offset(-15) << no << true << false << t << today;
+        QTest::newRow("15 days ago, Yes") << offset(-15) << yes << true << true << t << today;
+        QTest::newRow("15 days ahead, No") << offset(15) << no << true << false << t << today;
+        QTest::newRow("15 days ahead, Yes") << offset(15) << yes << true << true << t << today;
+        QTest::newRow("15 days ago across a leap day")
+            << QVariant(QStringLiteral("2024-02-19")) << no << true << false << "2024-03-05"
+            << QDate(2024, 3, 5);
+        QTest::newRow("a year ago, Yes") << offset(-365) << yes << true << true << t << today;
+        QTest::newRow("day-first date is not a date")
+            << QVariant(QStringLiteral("31/12/2025")) << yes << false << false << t << today;
+        QTest::newRow("garbage is not a date")
+            << QVariant(QStringLiteral("garbage")) << yes << false << false << t << today;
+        QTest::newRow("impossible date is not a date")
+            << QVariant(QStringLiteral("2025-02-30")) << yes << false << false << t << today;
+    }
+    void check() {
+        QFETCH(QVariant, stored);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, asks);
+        QFETCH(bool, opens);
+        QFETCH(QString, storedAfter);
+        QFETCH(QDate, on);
+
+        SetTodayForTesting(on);
+        if (stored.isValid())
+            store(stored.toString());
+        MessageCapture::queueAnswer(answer);
+
+        modHelp::CheckUpdateReminder();
+
+        const auto asked = MessageCapture::asked();
+        QCOMPARE(asked.size(), asks ? 1 : 0);
+        if (asks) {
+            QCOMPARE(asked.first().text, question);
+            QCOMPARE(asked.first().icon, MessageIcon::Information);
+            QCOMPARE(asked.first().buttons, MessageButtons::YesNo);
+        }
+        QCOMPARE(recorder->addresses(), opens ? QStringList{downloadPage} : QStringList{});
+        QCOMPARE(storedValue(), storedAfter);
+    }
+
+    void dateIsStoredBeforeThePageOpens() {
+        store(iso(today.addDays(-30)));
+        MessageCapture::queueAnswer(MessageAnswer::Yes);
+        QString storedWhenOpened;
+        recorder->onOpen = [&](const QUrl &) { storedWhenOpened = storedValue(); };
+        modHelp::CheckUpdateReminder();
+        QCOMPARE(recorder->urls.size(), 1);
+        QCOMPARE(storedWhenOpened, iso(today));
+    }
+
+    // The start-up and the main window both run the check; only the first may ask.
+    void secondCheckOfAStartAsksNothing_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("after Yes") << MessageAnswer::Yes;
+        QTest::newRow("after No") << MessageAnswer::No;
+    }
+    void secondCheckOfAStartAsksNothing() {
+        QFETCH(MessageAnswer, answer);
+        store(iso(today.addDays(-20)));
+        MessageCapture::queueAnswer(answer);
+        MessageCapture::queueAnswer(answer);
+        modHelp::CheckUpdateReminder();
+        modHelp::CheckUpdateReminder();
+        QCOMPARE(MessageCapture::asked().size(), 1);
+        QCOMPARE(recorder->urls.size(), answer == MessageAnswer::Yes ? 1 : 0);
+    }
+
+    void askedAgainFifteenDaysLater() {
+        store(iso(today.addDays(-20)));
+        modHelp::CheckUpdateReminder();
+        SetTodayForTesting(today.addDays(14));
+        modHelp::CheckUpdateReminder();
+        QCOMPARE(MessageCapture::asked().size(), 1);
+        SetTodayForTesting(today.addDays(15));
+        modHelp::CheckUpdateReminder();
+        QCOMPARE(MessageCapture::asked().size(), 2);
+        QCOMPARE(storedValue(), iso(today.addDays(15)));
+    }
+
+    // A store that cannot keep today's date could never honour "not again for fifteen days",
+    // so the reminder stays silent rather than asking at every start.
+    void unwritableStoreNeverAsks_data() {
+        QTest::addColumn<QVariant>("fallback");
+        QTest::newRow("nothing stored") << QVariant();
+        QTest::newRow("due date readable from the system store")
+            << QVariant(iso(today.addDays(-40)));
+    }
+    void unwritableStoreNeverAsks() {
+        QFETCH(QVariant, fallback);
+        if (fallback.isValid()) {
+            QSettings system(QSettings::SystemScope, ApplicationName());
+            system.setValue(QStringLiteral("Settings/Duration"), fallback);
+            system.sync();
+            QCOMPARE(system.status(), QSettings::NoError);
+        }
+        // A folder where the settings file belongs cannot be written, even by root.
+        QFile::remove(userFile);
+        QVERIFY(QDir().mkpath(userFile));
+        {
+            QSettings probe(QSettings::UserScope, ApplicationName());
+            QCOMPARE(probe.value(QStringLiteral("Settings/Duration")), fallback);
+            probe.setValue(QStringLiteral("Settings/Probe"), 1);
+            probe.sync();
+            QCOMPARE_NE(probe.status(), QSettings::NoError);
+        }
+
+        MessageCapture::queueAnswer(MessageAnswer::Yes);
+        modHelp::CheckUpdateReminder(); // start-up
+        modHelp::CheckUpdateReminder(); // main window
+        SetTodayForTesting(today.addDays(1));
+        modHelp::CheckUpdateReminder(); // next day's start
+        QVERIFY(MessageCapture::asked().isEmpty());
+        QVERIFY(recorder->urls.isEmpty());
+    }
+
+    void readOnlySettingsFileNeverAsks() {
+        store(iso(today.addDays(-40)));
+        QVERIFY(QFile::setPermissions(userFile, QFile::ReadOwner | QFile::ReadUser));
+        QFile file(userFile);
+        const bool writable = file.open(QIODevice::ReadWrite);
+        file.close();
+        if (writable) {
+            QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
+            QSKIP("file permissions do not bind this user (root); the folder case covers it");
+        }
+        modHelp::CheckUpdateReminder();
+        modHelp::CheckUpdateReminder();
+        QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(MessageCapture::asked().isEmpty());
+        QCOMPARE(storedValue(), iso(today.addDays(-40)));
+    }
+
+private:
+    void store(const QString &value) {
+        QSettings settings(QSettings::UserScope, ApplicationName());
+        settings.setValue(QStringLiteral("Settings/Duration"), value);
+        settings.sync();
+        QCOMPARE(settings.status(), QSettings::NoError);
+    }
+    static QString storedValue() {
+        return QSettings(QSettings::UserScope, ApplicationName())
+            .value(QStringLiteral("Settings/Duration"))
+            .toString();
+    }
+
+    QTemporaryDir systemStore;
+    QString userFile;
+    UrlRecorder *recorder = nullptr;
+};
+
+QTEST_MAIN(TestUpdateReminder)
+#include "tst_update_reminder.moc"
