@@ -3,6 +3,12 @@
 
 // Names the program shows about itself. Message boxes carry the program's title; every window's
 // title bar carries the reading's name and version instead.
-inline QString ProgramTitle() { return QStringLiteral("ZT Phasewise"); }
-inline QString WindowCaption() { return QStringLiteral("ZT Varivuvo Vuzuzi v1.65"); }
-inline QString ApplicationName() { return QStringLiteral("DIDadiDizaruvaVudiro"); }
+inline QString ProgramTitle() {
+    return QStringLiteral("ZT Phasewise");
+}
+inline QString WindowCaption() {
+    return QStringLiteral("ZT Varivuvo Vuzuzi v1.65");
+}
+inline QString ApplicationName() {
+    return QStringLiteral("DIDadiDizaruvaVudiro");
+}
