@@ -24,11 +24,23 @@ const WindowLayout &frmAbout();
 const WindowLayout &frmNagScreen2();
 } // namespace Layouts
 
-// The closing window's four promotional texts, index 0 to 3.
+// The closing window's four promotional texts, index 0 to 3; any other index gives an empty text.
 QString PromotionalText(int index);
 
+// The program icon in the resources, for QApplication::setWindowIcon and the picture boxes.
+inline QString ProgramIconPath() {
+    return QStringLiteral(":/icon-32.png");
+}
+
+// Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
+// weights hold. BuildWindow calls it; calling it again does nothing.
+void InstallFontSubstitutions();
+
+// The control with the lowest tab number that can take the focus (null when none). BuildWindow
+// already gives it the focus, so a window shown after building opens with the focus there.
+QWidget *FirstFocusControl(const QWidget *window);
+
 // A control of a built window, by its name; null when the window has none of that kind.
-template <class T> T *Control(const QWidget *window, const char *name)
-{
+template <class T> T *Control(const QWidget *window, const char *name) {
     return window->findChild<T *>(QString::fromLatin1(name));
 }
