@@ -1,12 +1,23 @@
-#include <QApplication>
-#include <QWidget>
+#include "Startup.h"
 
-int main(int argc, char *argv[])
-{
+#include "Branding.h"
+#include "LayoutBuilder.h"
+#include "Program.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("DIDadiDizaruvaVudiro"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("ZT Varivuvo Vuzuzi v1.65"));
-    window.show();
+    QApplication::setApplicationName(ApplicationName());
+    QApplication::setWindowIcon(QIcon(ProgramIconPath()));
+    InstallFontSubstitutions();
+    // The program leaves only through EndProgram, never because its last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    RunStartup();
+    // A second instance has already ended inside RunStartup, before the event loop could start.
+    if (Program::IsEnding())
+        return 0;
     return QApplication::exec();
 }
