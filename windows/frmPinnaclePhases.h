@@ -1,0 +1,22 @@
+#pragma once
+#include <QWidget>
+
+// The results window: a read-only viewer of one report, filled by the main window's Next.
+// Every mouse event over the report and every change of its text empties the clipboard;
+// copying with the keyboard is left alone. Closing the window, by Back or otherwise, deletes it.
+class frmPinnaclePhases : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPinnaclePhases(QWidget *parent = nullptr);
+
+public Q_SLOTS:
+    void cmdback_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectControls();
+    void connectLinks();
+};
