@@ -1,0 +1,66 @@
+// Time per reading (ComputePinnacles plus ComposeReport) over every date the lists offer.
+// Usage: bench_reading [rounds]
+#include "Pinnacle.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Date {
+    std::string day;
+    std::string month;
+    std::string year;
+};
+
+std::vector<Date> ListedDates() {
+    const char *const months[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
+    std::vector<Date> dates;
+    for (int year = 1900; year <= 2050; ++year) {
+        for (const char *month : months) {
+            for (int day = 1; day <= 31; ++day) {
+                dates.push_back({std::to_string(day), month, std::to_string(year)});
+            }
+        }
+    }
+    return dates;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    const std::vector<Date> dates = ListedDates();
+
+    // Summing the report sizes keeps the compiler from dropping the work.
+    std::size_t checksum = 0;
+    std::vector<double> perReading;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        for (const Date &date : dates) {
+            checksum +=
+                pinnacle::ComposeReport(pinnacle::ComputePinnacles(date.day, date.month, date.year))
+                    .size();
+        }
+        const std::chrono::duration<double, std::nano> elapsed =
+            std::chrono::steady_clock::now() - start;
+        perReading.push_back(elapsed.count() / static_cast<double>(dates.size()));
+    }
+
+    std::sort(perReading.begin(), perReading.end());
+    double mean = 0;
+    for (const double value : perReading) {
+        mean += value / static_cast<double>(perReading.size());
+    }
+    std::printf("readings per round: %zu, rounds: %d (checksum %zu)\n", dates.size(), rounds,
+                checksum);
+    std::printf("ns per reading: min %.1f  median %.1f  mean %.1f\n", perReading.front(),
+                perReading[perReading.size() / 2], mean);
+    return 0;
+}
