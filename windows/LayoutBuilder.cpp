@@ -99,7 +99,8 @@ QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
                                : QStringLiteral("2px groove %1").arg(back.lighter(160).name());
     const QString id = QString::fromLatin1(row.name);
     frame->setStyleSheet(
-        QStringLiteral("QGroupBox#%1 { border: %2; margin-top: %3px; color: %4; }"
+        QStringLiteral("QGroupBox#%1 { border: %2; margin-top: %3px; color: %4;"
+                       " background-color: %5; background-clip: margin; }"
                        " QGroupBox#%1::title { subcontrol-origin: margin;"
                        " left: 6px; padding: 0px 2px; background-color: %5; }")
             .arg(id, border, QString::number(captionTop), fore.name(), back.name()));

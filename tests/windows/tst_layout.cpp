@@ -1,0 +1,691 @@
+#include "ClickLabel.h"
+#include "LayoutBuilder.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#ifndef ZT_WEB_HOST
+#define ZT_WEB_HOST "www.zentari.example"
+#endif
+
+namespace {
+// The windows as the program makes them: the main window a QMainWindow, About a dialog.
+std::unique_ptr<QWidget> Build(const QString &which) {
+    std::unique_ptr<QWidget> window;
+    if (which == u"main") {
+        window = std::make_unique<QMainWindow>();
+        BuildWindow(window.get(), Layouts::frmMain());
+    } else if (which == u"results") {
+        window = std::make_unique<QWidget>();
+        BuildWindow(window.get(), Layouts::frmPinnaclePhases());
+    } else if (which == u"about") {
+        window = std::make_unique<QDialog>();
+        BuildWindow(window.get(), Layouts::frmAbout());
+    } else {
+        window = std::make_unique<QWidget>();
+        BuildWindow(window.get(), Layouts::frmNagScreen2());
+    }
+    return window;
+}
+
+QWidget *Named(const QWidget *window, const QString &name) {
+    return window->findChild<QWidget *>(name);
+}
+
+QString ExpectedFamily(const QString &face) {
+    return QFontDatabase::families().contains(face, Qt::CaseInsensitive) ? face : u"DejaVu Sans"_qs;
+}
+
+// Lengths hold for the default host; a build for another host shifts them by the difference.
+qsizetype LengthForDefaultHost(const QString &text) {
+    const QString host = QStringLiteral(ZT_WEB_HOST);
+    const QString defaultHost = QStringLiteral("www.zentari.example");
+    return text.size() + text.count(host) * (defaultHost.size() - host.size());
+}
+} // namespace
+
+class tst_Layout : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placesControlsInPixels_data();
+    void placesControlsInPixels();
+    void fixesClientArea_data();
+    void fixesClientArea();
+    void framesEveryWindowAlike_data();
+    void framesEveryWindowAlike();
+    void stacksEarlierRowsInFront_data();
+    void stacksEarlierRowsInFront();
+    void tabsInTabNumberOrder_data();
+    void tabsInTabNumberOrder();
+    void keepsHiddenControlsHidden_data();
+    void keepsHiddenControlsHidden();
+    void appliesFonts_data();
+    void appliesFonts();
+    void appliesColours_data();
+    void appliesColours();
+    void showsDoubledAmpersandOnce();
+    void fitsLabelsToTheirText_data();
+    void fitsLabelsToTheirText();
+    void buildsMainMenu();
+    void showsHandOverExactlyTheLinks_data();
+    void showsHandOverExactlyTheLinks();
+    void writesTextsAtTheirLengths_data();
+    void writesTextsAtTheirLengths();
+    void namesEveryControlForScreenReaders_data();
+    void namesEveryControlForScreenReaders();
+    void reportBoxIsLockedAndScrolls();
+    void aboutOkIsDefaultAndCancel();
+    void closingWindowStartsAsLaidOut();
+    void showsProgramIcon();
+    void clickLabelReportsLeftClicksInside_data();
+    void clickLabelReportsLeftClicksInside();
+};
+
+void tst_Layout::placesControlsInPixels_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("first name box inside fraName") << "main"
+                                                   << "txtFirstName"
+                                                   << "fraName" << QRect(6, 30, 127, 23);
+    QTest::newRow("last name box, rightmost") << "main"
+                                              << "txtLastName"
+                                              << "fraName" << QRect(280, 30, 129, 23);
+    QTest::newRow("month list inside the nested date frame")
+        << "main"
+        << "cboMonth"
+        << "fraBirthDay" << QRect(8, 14, 97, 21);
+    QTest::newRow("Next button right of the lists") << "main"
+                                                    << "cmdNext"
+                                                    << "fraBirthDay" << QRect(264, 14, 131, 21);
+    QTest::newRow("nested frame inside fraName") << "main"
+                                                 << "fraBirthDay"
+                                                 << "fraName" << QRect(8, 56, 403, 43);
+    QTest::newRow("promotional frame at the bottom") << "main"
+                                                     << "Frame5"
+                                                     << "clientArea" << QRect(5, 160, 417, 65);
+    QTest::newRow("exit button below the client area") << "main"
+                                                       << "cmdExit"
+                                                       << "clientArea" << QRect(256, 240, 139, 21);
+    QTest::newRow("report box in the middle band") << "results"
+                                                   << "txtDisplay"
+                                                   << "" << QRect(4, 46, 420, 197);
+    QTest::newRow("Back under the report's right end") << "results"
+                                                       << "cmdback"
+                                                       << "" << QRect(350, 252, 73, 25);
+    QTest::newRow("banner inside its frame, clipped at the bottom")
+        << "results"
+        << "Label61"
+        << "Frame2" << QRect(8, 9, 408, 39);
+    QTest::newRow("About OK at the bottom right") << "about"
+                                                  << "cmdOK"
+                                                  << "" << QRect(360, 216, 84, 23);
+    QTest::newRow("About line past both edges") << "about"
+                                                << "Line1"
+                                                << "" << QRect(-4, 209, 460, 2);
+    QTest::newRow("message box below its frame's visible part")
+        << "closing"
+        << "txtMessage"
+        << "Frame2" << QRect(320, 240, 121, 33);
+    QTest::newRow("closing icon box keeps its size") << "closing"
+                                                     << "Picture1"
+                                                     << "" << QRect(24, 8, 36, 36);
+}
+
+void tst_Layout::placesControlsInPixels() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+
+    const auto built = Build(window);
+    QWidget *widget = Named(built.get(), control);
+    QVERIFY(widget);
+    if (container.isEmpty())
+        QCOMPARE(widget->parentWidget(), built.get());
+    else
+        QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void tst_Layout::fixesClientArea_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("client");
+
+    QTest::newRow("main 6405 x 3435") << "main" << QSize(427, 229);
+    QTest::newRow("results 6375 x 5220") << "results" << QSize(425, 348);
+    QTest::newRow("About 6825 x 3660") << "about" << QSize(455, 244);
+    QTest::newRow("closing 11115 x 4725") << "closing" << QSize(741, 315);
+}
+
+void tst_Layout::fixesClientArea() {
+    QFETCH(QString, window);
+    QFETCH(QSize, client);
+
+    const auto built = Build(window);
+    auto *main = qobject_cast<QMainWindow *>(built.get());
+    const QWidget *area = main ? main->centralWidget() : built.get();
+    QCOMPARE(area->size(), client);
+    QCOMPARE(built->minimumSize(), built->maximumSize());
+    const int menuHeight = main ? main->menuBar()->sizeHint().height() : 0;
+    if (main)
+        QVERIFY(menuHeight > 0);
+    QCOMPARE(built->size(), client + QSize(0, menuHeight));
+
+    built->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
+    QCOMPARE(area->size(), client);
+}
+
+void tst_Layout::framesEveryWindowAlike_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Qt::WindowType>("type");
+
+    QTest::newRow("main") << "main" << Qt::Window;
+    QTest::newRow("results") << "results" << Qt::Window;
+    QTest::newRow("About, a dialog without a taskbar button") << "about" << Qt::Dialog;
+    QTest::newRow("closing") << "closing" << Qt::Window;
+}
+
+void tst_Layout::framesEveryWindowAlike() {
+    QFETCH(QString, window);
+    QFETCH(Qt::WindowType, type);
+
+    const auto built = Build(window);
+    QCOMPARE(built->windowTitle(), u"ZT Varivuvo Vuzuzi v1.65"_qs);
+    QVERIFY(!built->windowIcon().isNull());
+    const Qt::WindowFlags flags = built->windowFlags();
+    QCOMPARE(built->windowType(), type);
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void tst_Layout::stacksEarlierRowsInFront_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<QString>("behind");
+
+    QTest::newRow("main: co-brand offer over the full-brand offer") << "main"
+                                                                    << "lblCobrand"
+                                                                    << "lblFullBrand";
+    QTest::newRow("results: co-brand offer over the full-brand offer") << "results"
+                                                                       << "lblCobrand"
+                                                                       << "lblFullBrand";
+}
+
+void tst_Layout::stacksEarlierRowsInFront() {
+    QFETCH(QString, window);
+    QFETCH(QString, front);
+    QFETCH(QString, behind);
+
+    const auto built = Build(window);
+    QWidget *inFront = Named(built.get(), front);
+    QWidget *atBack = Named(built.get(), behind);
+    QVERIFY(inFront && atBack);
+    QCOMPARE(inFront->parentWidget(), atBack->parentWidget());
+    const QRect overlap = inFront->geometry().intersected(atBack->geometry());
+    QVERIFY(!overlap.isEmpty());
+    QCOMPARE(inFront->parentWidget()->childAt(overlap.center()), inFront);
+}
+
+void tst_Layout::tabsInTabNumberOrder_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+
+    QTest::newRow("main: names, then the date, then Next")
+        << "main" << QStringList{"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                                 "cboDate",      "cboYear",       "cmdNext"};
+    QTest::newRow("results: Back, then the report")
+        << "results" << QStringList{"cmdback", "txtDisplay"};
+    QTest::newRow("About: OK alone") << "about" << QStringList{"cmdOK"};
+    QTest::newRow("closing: Exit, link, then the form, invisible message last")
+        << "closing" << QStringList{"cmdClose", "Check1",         "txtName",       "cmdSubmit",
+                                    "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage"};
+}
+
+void tst_Layout::tabsInTabNumberOrder() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+
+    const auto built = Build(window);
+    built->show();
+    QVERIFY(QTest::qWaitForWindowActive(built.get()));
+    QTRY_VERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    QCOMPARE(FirstFocusControl(built.get()), QApplication::focusWidget());
+
+    // One full round, back to the start.
+    for (qsizetype i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i % order.size()));
+    }
+}
+
+void tst_Layout::keepsHiddenControlsHidden_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("main Exit button, Alt+X") << "main"
+                                             << "cmdExit" << int(Qt::Key_X);
+    QTest::newRow("results Print button, Alt+P") << "results"
+                                                 << "cmdprint" << int(Qt::Key_P);
+}
+
+void tst_Layout::keepsHiddenControlsHidden() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, key);
+
+    const auto built = Build(window);
+    built->show();
+    QVERIFY(QTest::qWaitForWindowActive(built.get()));
+    auto *button = qobject_cast<QPushButton *>(Named(built.get(), control));
+    QVERIFY(button);
+    QVERIFY(!button->isVisible());
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QTest::keyClick(built.get(), Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(clicks.count(), 0);
+}
+
+void tst_Layout::appliesFonts_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+
+    QTest::newRow("co-brand link, bold underlined") << "main"
+                                                    << "lblCobrand"
+                                                    << "Verdana" << 8.25 << true << true;
+    QTest::newRow("banner, 9 pt underlined") << "main"
+                                             << "Label61"
+                                             << "Verdana" << 9.0 << false << true;
+    QTest::newRow("bold frame caption") << "main"
+                                        << "fraName"
+                                        << "Verdana" << 8.25 << true << false;
+    QTest::newRow("box in a bold frame keeps the window font")
+        << "main"
+        << "txtFirstName"
+        << "Verdana" << 8.25 << false << false;
+    QTest::newRow("Next in a bold frame keeps the window font")
+        << "main"
+        << "cmdNext"
+        << "Verdana" << 8.25 << false << false;
+    QTest::newRow("name caption in MS Sans Serif") << "main"
+                                                   << "Label1"
+                                                   << "MS Sans Serif" << 8.25 << false << false;
+    QTest::newRow("report box in the window font") << "results"
+                                                   << "txtDisplay"
+                                                   << "Verdana" << 8.25 << false << false;
+    QTest::newRow("About title, 9.75 pt bold") << "about"
+                                               << "Label2"
+                                               << "Verdana" << 9.75 << true << false;
+    QTest::newRow("About OK in the default window font")
+        << "about"
+        << "cmdOK"
+        << "MS Sans Serif" << 8.25 << false << false;
+    QTest::newRow("closing title, 18 pt") << "closing"
+                                          << "Label1"
+                                          << "MS Sans Serif" << 18.0 << false << false;
+    QTest::newRow("closing link check box, 14.25 pt") << "closing"
+                                                      << "Check1"
+                                                      << "Verdana" << 14.25 << false << false;
+    QTest::newRow("closing box in a navy bold frame keeps the window font")
+        << "closing"
+        << "txtName"
+        << "MS Sans Serif" << 8.25 << false << false;
+}
+
+void tst_Layout::appliesFonts() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, face);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+
+    const auto built = Build(window);
+    QWidget *widget = Named(built.get(), control);
+    QVERIFY(widget);
+    const QFontInfo info(widget->font());
+    QCOMPARE(info.family(), ExpectedFamily(face));
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(info.bold(), bold);
+    QCOMPARE(info.underline(), underline);
+}
+
+void tst_Layout::appliesColours_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("opaque");
+    QTest::addColumn<QColor>("back");
+    QTest::addColumn<QColor>("text");
+
+    const QColor face = QGuiApplication::palette().color(QPalette::Button);
+    const QColor buttonText = QGuiApplication::palette().color(QPalette::ButtonText);
+    QTest::newRow("co-brand link blue on button face")
+        << "main"
+        << "lblCobrand" << true << face << QColor(0x0000FF);
+    QTest::newRow("banner white, transparent")
+        << "main"
+        << "Label61" << false << QColor() << QColor(0xFFFFFF);
+    QTest::newRow("main client area blue")
+        << "main"
+        << "clientArea" << true << QColor(0x7CA5E7) << QColor(0xFFFFFF);
+    QTest::newRow("closing frame navy") << "closing"
+                                        << "Frame6" << true << QColor(0x000080) << QColor(0xFFFFFF);
+    QTest::newRow("closing link to the programs yellow")
+        << "closing"
+        << "lblGoToHome" << false << QColor() << QColor(0xFFFF00);
+    QTest::newRow("closing promotion in button text")
+        << "closing"
+        << "Label2" << false << QColor() << buttonText;
+}
+
+void tst_Layout::appliesColours() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(bool, opaque);
+    QFETCH(QColor, back);
+    QFETCH(QColor, text);
+
+    const auto built = Build(window);
+    QWidget *widget = Named(built.get(), control);
+    QVERIFY(widget);
+    QCOMPARE(widget->autoFillBackground(), opaque);
+    if (opaque)
+        QCOMPARE(widget->palette().color(QPalette::Window), back);
+    QCOMPARE(widget->palette().color(QPalette::WindowText), text);
+}
+
+void tst_Layout::showsDoubledAmpersandOnce() {
+    const auto built = Build(u"main"_qs);
+    auto *label = Control<QLabel>(built.get(), "lblCobrand");
+    QVERIFY(label);
+    QCOMPARE(label->text(),
+             u"Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+             "Put your site's name &  link here. See \"Help\" for details.Click Here for more "
+             "info on co-branding."_qs);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY(!label->buddy());
+}
+
+void tst_Layout::fitsLabelsToTheirText_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("topLeft");
+
+    QTest::newRow("main last name caption") << "main"
+                                            << "Label5" << QPoint(280, 16);
+    QTest::newRow("About home-page link") << "about"
+                                          << "lblHomePage" << QPoint(176, 120);
+    QTest::newRow("closing 18 pt title") << "closing"
+                                         << "Label1" << QPoint(72, 16);
+}
+
+void tst_Layout::fitsLabelsToTheirText() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QPoint, topLeft);
+
+    const auto built = Build(window);
+    auto *label = qobject_cast<QLabel *>(Named(built.get(), control));
+    QVERIFY(label);
+    QCOMPARE(label->pos(), topLeft);
+    QVERIFY(!label->wordWrap());
+    const QFontMetrics metrics(label->font());
+    QCOMPARE(label->width(), metrics.horizontalAdvance(label->text()));
+    QCOMPARE(label->height(), metrics.height());
+}
+
+void tst_Layout::buildsMainMenu() {
+    const auto built = Build(u"main"_qs);
+    auto *window = qobject_cast<QMainWindow *>(built.get());
+    QMenuBar *bar = window->menuBar();
+
+    const QList<QAction *> top = bar->actions();
+    QCOMPARE(top.size(), 4);
+    auto *file = Control<QMenu>(window, "nuFile");
+    auto *help = Control<QMenu>(window, "mnuHelp");
+    QVERIFY(file && help);
+    QCOMPARE(top.at(0), file->menuAction());
+    QCOMPARE(top.at(1), help->menuAction());
+    QCOMPARE(top.at(2)->objectName(), u"mnuDonate"_qs);
+    QCOMPARE(top.at(3)->objectName(), u"mkmoney"_qs);
+    QCOMPARE(file->title(), u"&File"_qs);
+    QCOMPARE(help->title(), u"&Help"_qs);
+    QCOMPARE(top.at(2)->text(), u"&Donate"_qs);
+    QCOMPARE(top.at(3)->text(), u"Make Money &Online"_qs);
+    QVERIFY(!top.at(2)->menu());
+    QVERIFY(!top.at(3)->menu());
+    QVERIFY(top.at(2)->isEnabled());
+    QVERIFY(!top.at(3)->isEnabled());
+
+    const auto entries = [](const QMenu *menu) {
+        QStringList list;
+        for (const QAction *action : menu->actions())
+            list << action->objectName() + u'=' +
+                        (action->isSeparator() ? u"-"_qs : action->text());
+        return list;
+    };
+    QCOMPARE(entries(file), (QStringList{"mnuNext=&Next", "mnuExit=E&xit"}));
+    QCOMPARE(entries(help), (QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online",
+                                         "mnuFileSep1=-", "mnuUpdate=&Check for Software Update",
+                                         "mnuFileSep2=-", "mnuAbout=&About Software"}));
+
+    for (const QAction *action : window->findChildren<QAction *>()) {
+        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
+        QVERIFY2(!action->isCheckable(), qPrintable(action->objectName()));
+    }
+}
+
+void tst_Layout::showsHandOverExactlyTheLinks_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("links");
+
+    QTest::newRow("main") << "main" << QStringList{"Label61", "lblCobrand", "lblFullBrand"};
+    QTest::newRow("results") << "results" << QStringList{"Label61", "lblCobrand", "lblFullBrand"};
+    QTest::newRow("About") << "about" << QStringList{"lblCobrand", "lblHomePage"};
+    QTest::newRow("closing") << "closing" << QStringList{"Check1", "lblGoToHome"};
+}
+
+void tst_Layout::showsHandOverExactlyTheLinks() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, links);
+
+    const auto built = Build(window);
+    QStringList withHand;
+    for (const QWidget *widget : built->findChildren<QWidget *>()) {
+        if (widget->testAttribute(Qt::WA_SetCursor) &&
+            widget->cursor().shape() == Qt::PointingHandCursor)
+            withHand << widget->objectName();
+    }
+    withHand.sort();
+    QCOMPARE(withHand, links);
+}
+
+void tst_Layout::writesTextsAtTheirLengths_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("length");
+
+    const auto main = Build(u"main"_qs);
+    const auto about = Build(u"about"_qs);
+    const auto closing = Build(u"closing"_qs);
+    const auto caption = [](const QWidget *window, const char *name) {
+        if (auto *label = Control<QLabel>(window, name))
+            return label->text();
+        return Control<QPushButton>(window, name)->text();
+    };
+    QTest::newRow("banner") << caption(main.get(), "Label61") << qsizetype(115);
+    QTest::newRow("About text") << caption(about.get(), "Label1") << qsizetype(331);
+    QTest::newRow("About home-page link") << caption(about.get(), "lblHomePage") << qsizetype(46);
+    QTest::newRow("About branding text") << caption(about.get(), "Label3") << qsizetype(133);
+    QTest::newRow("closing link check box") << caption(closing.get(), "Check1") << qsizetype(43);
+    QTest::newRow("closing programs paragraph")
+        << caption(closing.get(), "Label3") << qsizetype(615);
+    QTest::newRow("closing promotion as created")
+        << caption(closing.get(), "Label2") << qsizetype(211);
+    QTest::newRow("promotional text 0") << PromotionalText(0) << qsizetype(227);
+    QTest::newRow("promotional text 1") << PromotionalText(1) << qsizetype(211);
+    QTest::newRow("promotional text 2") << PromotionalText(2) << qsizetype(160);
+    QTest::newRow("promotional text 3") << PromotionalText(3) << qsizetype(196);
+    QTest::newRow("no promotional text 4") << PromotionalText(4) << qsizetype(0);
+    QTest::newRow("no promotional text -1") << PromotionalText(-1) << qsizetype(0);
+}
+
+void tst_Layout::writesTextsAtTheirLengths() {
+    QFETCH(QString, text);
+    QFETCH(qsizetype, length);
+
+    QCOMPARE(LengthForDefaultHost(text), length);
+    for (const QChar c : text)
+        QVERIFY2(c.unicode() >= 32 && c.unicode() < 127, qPrintable(text));
+    if (length > 100)
+        QVERIFY2(text.contains(u"http://" ZT_WEB_HOST ""_qs) || !text.contains(u"http"_qs),
+                 qPrintable(text));
+}
+
+void tst_Layout::namesEveryControlForScreenReaders_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main") << "main";
+    QTest::newRow("results") << "results";
+    QTest::newRow("About") << "about";
+    QTest::newRow("closing") << "closing";
+}
+
+void tst_Layout::namesEveryControlForScreenReaders() {
+    QFETCH(QString, window);
+
+    const auto built = Build(window);
+    const QWidget *client = qobject_cast<QMainWindow *>(built.get())
+                                ? qobject_cast<QMainWindow *>(built.get())->centralWidget()
+                                : built.get();
+    int named = 0;
+    for (const QWidget *widget : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY(!widget->objectName().isEmpty());
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(!widget->accessibleName().contains(u'&') || widget->objectName() == u"lblCobrand",
+                 qPrintable(widget->accessibleName()));
+        ++named;
+    }
+    QVERIFY(named > 0);
+    if (window == u"main") {
+        QCOMPARE(Named(built.get(), u"txtFirstName"_qs)->accessibleName(), u"First Name"_qs);
+        QCOMPARE(Named(built.get(), u"cmdNext"_qs)->accessibleName(), u"Next"_qs);
+    }
+}
+
+void tst_Layout::reportBoxIsLockedAndScrolls() {
+    const auto built = Build(u"results"_qs);
+    auto *report = Control<QPlainTextEdit>(built.get(), "txtDisplay");
+    QVERIFY(report);
+    QVERIFY(report->isReadOnly());
+    QVERIFY(report->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(report->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+    QCOMPARE(report->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(report->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QVERIFY(report->toPlainText().isEmpty());
+}
+
+void tst_Layout::aboutOkIsDefaultAndCancel() {
+    const auto built = Build(u"about"_qs);
+    auto *dialog = qobject_cast<QDialog *>(built.get());
+    auto *ok = Control<QPushButton>(dialog, "cmdOK");
+    QVERIFY(ok);
+    QVERIFY(ok->isDefault());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QSignalSpy clicks(ok, &QPushButton::clicked);
+    // Esc from a control that is not OK still reaches it.
+    QTest::keyClick(Named(dialog, u"lblHomePage"_qs), Qt::Key_Escape);
+    QCOMPARE(clicks.count(), 1);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 2);
+}
+
+void tst_Layout::closingWindowStartsAsLaidOut() {
+    const auto built = Build(u"closing"_qs);
+    auto *check = Control<QPushButton>(built.get(), "Check1");
+    QVERIFY(check);
+    QVERIFY(check->isCheckable());
+    QVERIFY(!check->isChecked());
+    auto *message = Control<QPlainTextEdit>(built.get(), "txtMessage");
+    QVERIFY(message);
+    QVERIFY(!message->isReadOnly());
+    QCOMPARE(message->toPlainText(), u"Your Message\n"_qs);
+    QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(Control<QLineEdit>(built.get(), "txtFriendEmail")->text(),
+             u"Friend's Email Address"_qs);
+    QCOMPARE(Control<QLabel>(built.get(), "Label2")->text(), PromotionalText(1));
+
+    // Laid out beyond the frame's bottom edge, so nothing of it shows.
+    built->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
+    QVERIFY(message->visibleRegion().isEmpty());
+}
+
+void tst_Layout::showsProgramIcon() {
+    QVERIFY(QFile::exists(ProgramIconPath()));
+    const QImage icon(ProgramIconPath());
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(!icon.hasAlphaChannel());
+    QCOMPARE(icon.pixelColor(1, 1), QColor(0x002A30));
+
+    for (const QString &window : {u"about"_qs, u"closing"_qs}) {
+        const auto built = Build(window);
+        auto *picture = Control<QLabel>(built.get(), "Picture1");
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+        QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void tst_Layout::clickLabelReportsLeftClicksInside_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("left inside") << int(Qt::LeftButton) << QPoint(10, 5) << 1;
+    QTest::newRow("right inside") << int(Qt::RightButton) << QPoint(10, 5) << 0;
+    QTest::newRow("left released outside") << int(Qt::LeftButton) << QPoint(250, 5) << 0;
+}
+
+void tst_Layout::clickLabelReportsLeftClicksInside() {
+    QFETCH(int, button);
+    QFETCH(QPoint, release);
+    QFETCH(int, clicks);
+
+    ClickLabel label(u"Click here"_qs);
+    label.resize(100, 20);
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    QSignalSpy spy(&label, &ClickLabel::clicked);
+    QTest::mousePress(&label, Qt::MouseButton(button), {}, QPoint(10, 5));
+    QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+    QCOMPARE(spy.count(), clicks);
+}
+
+QTEST_MAIN(tst_Layout)
+#include "tst_layout.moc"
