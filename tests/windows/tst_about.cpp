@@ -1,0 +1,170 @@
+// The About window, headless: keys close it wherever the focus is, its links open their pages
+// and leave it open. Addresses handed to the desktop are recorded, never opened.
+#include "LayoutBuilder.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+class tst_about : public QObject {
+    Q_OBJECT
+
+public Q_SLOTS:
+    void handle(const QUrl &url) { opened.append(url); }
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void opensModalWithFocusOnOK();
+    void keyCloses_data();
+    void keyCloses();
+    void execReturnsOnKey_data();
+    void execReturnsOnKey();
+    void linkOpensPageAndStaysOpen_data();
+    void linkOpensPageAndStaysOpen();
+
+private:
+    QList<QUrl> opened;
+    QWidget owner;
+};
+
+void tst_about::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+}
+
+void tst_about::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void tst_about::init() {
+    opened.clear();
+}
+
+void tst_about::opensModalWithFocusOnOK() {
+    frmAbout about(&owner);
+    // A dialog with an owner gets no taskbar button of its own.
+    QVERIFY(about.isWindow());
+    QCOMPARE(about.windowType(), Qt::Dialog);
+    QCOMPARE(about.parentWidget(), &owner);
+
+    about.open();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QCOMPARE(QApplication::activeModalWidget(), &about);
+    QTRY_COMPARE(QApplication::focusWidget(), Control<QPushButton>(&about, "cmdOK"));
+}
+
+void tst_about::keyCloses_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("focusOnOK");
+
+    QTest::newRow("Enter on OK") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Esc on OK") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("keypad Enter on OK")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+    QTest::newRow("Enter, focus on no control")
+        << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("Esc, focus on no control")
+        << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("keypad Enter, focus on no control")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
+}
+
+void tst_about::keyCloses() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, focusOnOK);
+
+    frmAbout about(&owner);
+    QSignalSpy finished(&about, &QDialog::finished);
+    about.open();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    auto *cmdOK = Control<QPushButton>(&about, "cmdOK");
+    QTRY_VERIFY(cmdOK->hasFocus());
+    if (!focusOnOK) {
+        cmdOK->clearFocus();
+        QVERIFY(!cmdOK->hasFocus());
+    }
+
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &about;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+
+    QTRY_COMPARE(finished.size(), 1);
+    QVERIFY(!about.isVisible());
+}
+
+void tst_about::execReturnsOnKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+// The main window shows the About window with exec(); the key has to end that nested loop.
+void tst_about::execReturnsOnKey() {
+    QFETCH(int, key);
+
+    frmAbout about(&owner);
+    bool keySent = false;
+    QTimer::singleShot(0, &about, [&] {
+        if (QApplication::activeModalWidget() == &about) {
+            QTest::keyClick(&about, Qt::Key(key));
+            keySent = true;
+        }
+    });
+    // Should the key not close it, the test fails instead of waiting for ever.
+    QTimer::singleShot(10000, &about, [&] { about.done(-1); });
+
+    const int result = about.exec();
+    QVERIFY(keySent);
+    QVERIFY(result != -1);
+}
+
+void tst_about::linkOpensPageAndStaysOpen_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("page");
+
+    auto pageOf = [this](void (*open)()) {
+        open();
+        const QUrl url = opened.value(0);
+        opened.clear();
+        return url.toString();
+    };
+    QTest::newRow("lblCobrand") << "lblCobrand" << pageOf(&modHelp::OpenFullBrandPage);
+    QTest::newRow("lblHomePage") << "lblHomePage" << pageOf(&modHelp::OpenHomePage);
+}
+
+void tst_about::linkOpensPageAndStaysOpen() {
+    QFETCH(QString, label);
+    QFETCH(QString, page);
+    QVERIFY(!page.isEmpty());
+
+    frmAbout about(&owner);
+    QSignalSpy finished(&about, &QDialog::finished);
+    about.open();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+
+    auto *link = Control<QLabel>(&about, qPrintable(label));
+    QVERIFY(link);
+    QTest::mouseClick(link, Qt::LeftButton);
+
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().toString(), page);
+    QVERIFY(about.isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), &about);
+    QCOMPARE(finished.size(), 0);
+}
+
+QTEST_MAIN(tst_about)
+#include "tst_about.moc"
