@@ -94,9 +94,10 @@ QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
     frame->setAutoFillBackground(true);
     // The caption sits on the top border line, so the border starts half a caption down.
     const int captionTop = row.caption.isEmpty() ? 0 : QFontMetrics(font).height() / 2;
-    const QString border = (row.look & Look::Flat)
-                               ? QStringLiteral("1px solid #000000")
-                               : QStringLiteral("2px groove %1").arg(back.lighter(160).name());
+    const QString border =
+        (row.look & Look::Flat)
+            ? QStringLiteral("1px solid #000000")
+            : QStringLiteral("2px groove %1").arg(Colour(SystemColour, QPalette::Mid).name());
     const QString id = QString::fromLatin1(row.name);
     frame->setStyleSheet(
         QStringLiteral("QGroupBox#%1 { border: %2; margin-top: %3px; color: %4;"
@@ -171,6 +172,11 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         list->setFont(font);
         SetRoles(list, {QPalette::Button, QPalette::Base}, Colour(row.back, QPalette::Base));
         SetRoles(list, {QPalette::ButtonText, QPalette::Text}, Colour(row.fore, QPalette::Text));
+        // The style's shaded face would wash the colours out; a list box is drawn flat.
+        list->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2;"
+                                           " border: 1px solid #000000; padding-left: 3px; }")
+                                .arg(Colour(row.back, QPalette::Base).name(),
+                                     Colour(row.fore, QPalette::Text).name()));
         return list;
     }
     case Kind::Button:
