@@ -1,0 +1,200 @@
+// The closing window across a whole run, with the real start-up and EndProgram: a reading, Back,
+// a second reading, closing the results, a referral, and the way out.
+#include "LayoutBuilder.h"
+#include "Program.h"
+#include "Random.h"
+#include "ShowMessage.h"
+#include "SingleInstance.h"
+#include "Startup.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+#include "frmPinnaclePhases.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+
+namespace {
+frmPinnaclePhases *VisibleResultsWindow() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *results = qobject_cast<frmPinnaclePhases *>(window);
+            results && results->isVisible())
+            return results;
+    }
+    return nullptr;
+}
+
+QList<QWidget *> VisibleWindows() {
+    QList<QWidget *> visible;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible())
+            visible.append(window);
+    }
+    return visible;
+}
+
+// Counts windows that appear, to prove that leaving shows nothing on the way out.
+struct ShowCounter : QObject {
+    int windowsShown = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow())
+            ++windowsShown;
+        return false;
+    }
+};
+} // namespace
+
+class tst_closing_lifecycle : public QObject {
+    Q_OBJECT
+
+public Q_SLOTS:
+    void handle(const QUrl &url) { opened.append(url); }
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void readBackReadAgainAndLeave_data();
+    void readBackReadAgainAndLeave();
+
+private:
+    frmPinnaclePhases *readFor(frmMain *main, int day, int month, int year);
+
+    QTemporaryDir lockDir;
+    QList<QUrl> opened;
+};
+
+void tst_closing_lifecycle::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(lockDir.isValid());
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
+}
+
+void tst_closing_lifecycle::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void tst_closing_lifecycle::init() {
+    MessageCapture::start();
+    opened.clear();
+}
+
+void tst_closing_lifecycle::cleanup() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> owned;
+    for (QWidget *window : windows) {
+        if (!window->parentWidget())
+            owned.append(window);
+    }
+    for (const QPointer<QWidget> &window : std::as_const(owned))
+        delete window.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SingleInstance::Release();
+    Program::SetEnding(false);
+    Program::SetEndProgramHandler({});
+    PinRandomSeedForTesting(std::nullopt);
+    MessageCapture::stop();
+}
+
+frmPinnaclePhases *tst_closing_lifecycle::readFor(frmMain *main, int day, int month, int year) {
+    Control<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    Control<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
+    Control<QComboBox>(main, "cboYear")->setCurrentIndex(year - 1900);
+    QTest::mouseClick(Control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    return VisibleResultsWindow();
+}
+
+void tst_closing_lifecycle::readBackReadAgainAndLeave_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Exit clicked") << "click";
+    QTest::newRow("Alt+X") << "alt+x";
+    QTest::newRow("close box") << "close";
+}
+
+void tst_closing_lifecycle::readBackReadAgainAndLeave() {
+    QFETCH(QString, way);
+
+    // The closing window seeds afresh when it is created, so its text is the seed's first draw.
+    PinRandomSeedForTesting(11u);
+    const QString promotion = PromotionalText(int(4 * Rnd()));
+
+    RunStartup(lockDir.filePath(QStringLiteral("instance.lock")));
+    // Whatever the update reminder asked at start-up is no concern here.
+    MessageCapture::start();
+    QPointer<frmMain> main = Program::MainWindow();
+    QVERIFY(main);
+    QTest::keyClicks(Control<QLineEdit>(main, "txtFirstName"), QStringLiteral("ann"));
+    QTest::keyClicks(Control<QLineEdit>(main, "txtLastName"), QStringLiteral("lee"));
+
+    QPointer<frmPinnaclePhases> results = readFor(main, 29, 11, 1975);
+    QVERIFY(results);
+    QTest::mouseClick(Control<QPushButton>(results, "cmdback"), Qt::LeftButton);
+    QTRY_VERIFY(results.isNull());
+    QVERIFY(main->isVisible());
+    QPointer<frmNagScreen2> closing = Program::ClosingWindow();
+    QVERIFY(closing);
+    QVERIFY(!closing->isVisible());
+    QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
+
+    results = readFor(main, 1, 1, 2000);
+    QVERIFY(results);
+    QVERIFY(results->close());
+    QTRY_VERIFY(results.isNull());
+    QCOMPARE(Program::ClosingWindow(), closing.data());
+    QVERIFY(closing->isVisible());
+    QVERIFY(!main->isVisible());
+    QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
+    closing->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(closing));
+
+    // A name that would break a raw query reaches the page as one value.
+    Control<QLineEdit>(closing, "txtName")->setText(QStringLiteral("Ann & Bob #1"));
+    Control<QLineEdit>(closing, "txtEmail")->setText(QStringLiteral("ann@x.org"));
+    Control<QLineEdit>(closing, "txtFriendName")->setText(QStringLiteral("Bob"));
+    Control<QLineEdit>(closing, "txtFriendEmail")->setText(QStringLiteral("bob@y.org"));
+    QTest::mouseClick(Control<QPushButton>(closing, "cmdSubmit"), Qt::LeftButton);
+    QVERIFY(MessageCapture::asked().isEmpty());
+    QCOMPARE(opened.size(), 1);
+    const QUrlQuery query(opened.first());
+    QCOMPARE(query.queryItems().size(), 6);
+    QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QStringLiteral("Ann & Bob #1"));
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+    QVERIFY(closing->isVisible());
+
+    ShowCounter counter;
+    qApp->installEventFilter(&counter);
+    if (way == u"click") {
+        QTest::mouseClick(Control<QPushButton>(closing, "cmdClose"), Qt::LeftButton);
+    } else if (way == u"alt+x") {
+        QTest::keyClick(closing, Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(Program::IsEnding());
+    } else {
+        QVERIFY(closing->close());
+    }
+    qApp->removeEventFilter(&counter);
+
+    QVERIFY(Program::IsEnding());
+    QCOMPARE(counter.windowsShown, 0);
+    QVERIFY(VisibleWindows().isEmpty());
+    QCOMPARE(MessageCapture::asked().size(), 0);
+    QCOMPARE(opened.size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull());
+    QVERIFY(closing.isNull());
+}
+
+QTEST_MAIN(tst_closing_lifecycle)
+#include "tst_closing_lifecycle.moc"
