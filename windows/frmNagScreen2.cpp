@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -30,12 +31,17 @@ QString TrimSpaces(const QString &text) {
 }
 
 // The multi-line box keeps paragraphs, not line-break characters; the program's line breaks are
-// CR LF, so that is what its text reads back as.
+// CR LF, so that is what its text reads back as. The raw text keeps non-breaking spaces as typed.
 QString ReadBox(const QWidget *box) {
     if (auto *line = qobject_cast<const QLineEdit *>(box))
         return line->text();
-    if (auto *multi = qobject_cast<const QPlainTextEdit *>(box))
-        return multi->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto *multi = qobject_cast<const QPlainTextEdit *>(box)) {
+        const QString lineBreak = QStringLiteral("\r\n");
+        return multi->document()
+            ->toRawText()
+            .replace(QChar::ParagraphSeparator, lineBreak)
+            .replace(QChar::LineSeparator, lineBreak);
+    }
     return {};
 }
 

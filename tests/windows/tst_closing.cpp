@@ -401,6 +401,8 @@ void tst_closing::messageSentAsTyped_data() {
                                << QStringLiteral("Hello\r\nBob");
     QTest::newRow("hostile characters")
         << QStringList{"a&taf1=x#y+z%"} << QStringLiteral("a&taf1=x#y+z%");
+    QTest::newRow("non-breaking spaces kept")
+        << QStringList{QStringLiteral("\u00a0Hi\u00a0")} << QStringLiteral("\u00a0Hi\u00a0");
     QTest::newRow("outside ASCII") << QStringList{"Grüße, Zoë ✓"} << QStringLiteral("Grüße, Zoë ✓");
 }
 
