@@ -11,7 +11,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 class tst_about : public QObject {
     Q_OBJECT
@@ -27,8 +26,6 @@ private Q_SLOTS:
     void opensModalWithFocusOnOK();
     void keyCloses_data();
     void keyCloses();
-    void execReturnsOnKey_data();
-    void execReturnsOnKey();
     void linkOpensPageAndStaysOpen_data();
     void linkOpensPageAndStaysOpen();
 
@@ -103,32 +100,6 @@ void tst_about::keyCloses() {
 
     QTRY_COMPARE(finished.size(), 1);
     QVERIFY(!about.isVisible());
-}
-
-void tst_about::execReturnsOnKey_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Esc") << int(Qt::Key_Escape);
-}
-
-// The main window shows the About window with exec(); the key has to end that nested loop.
-void tst_about::execReturnsOnKey() {
-    QFETCH(int, key);
-
-    frmAbout about(&owner);
-    bool keySent = false;
-    QTimer::singleShot(0, &about, [&] {
-        if (QApplication::activeModalWidget() == &about) {
-            QTest::keyClick(&about, Qt::Key(key));
-            keySent = true;
-        }
-    });
-    // Should the key not close it, the test fails instead of waiting for ever.
-    QTimer::singleShot(10000, &about, [&] { about.done(-1); });
-
-    const int result = about.exec();
-    QVERIFY(keySent);
-    QVERIFY(result != -1);
 }
 
 void tst_about::linkOpensPageAndStaysOpen_data() {

@@ -56,7 +56,6 @@ private Q_SLOTS:
 
     void leavingCallsEndProgram_data();
     void leavingCallsEndProgram();
-    void closeWhileEndingIsAccepted();
 
 private:
     std::unique_ptr<frmNagScreen2> showActive();
@@ -506,15 +505,6 @@ void tst_closing::leavingCallsEndProgram() {
     QCOMPARE(endProgramCalls, 1);
     QVERIFY(MessageCapture::asked().isEmpty());
     QVERIFY(opened.isEmpty());
-}
-
-void tst_closing::closeWhileEndingIsAccepted() {
-    const auto window = showActive();
-    QVERIFY(window);
-    Program::SetEnding(true);
-    QVERIFY(window->close());
-    QVERIFY(!window->isVisible());
-    QCOMPARE(endProgramCalls, 0);
 }
 
 QTEST_MAIN(tst_closing)

@@ -120,7 +120,6 @@ frmPinnaclePhases *tst_closing_lifecycle::readFor(frmMain *main, int day, int mo
 void tst_closing_lifecycle::readBackReadAgainAndLeave_data() {
     QTest::addColumn<QString>("way");
     QTest::newRow("Exit clicked") << "click";
-    QTest::newRow("Alt+X") << "alt+x";
     QTest::newRow("close box") << "close";
 }
 
@@ -176,14 +175,10 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
 
     ShowCounter counter;
     qApp->installEventFilter(&counter);
-    if (way == u"click") {
+    if (way == u"click")
         QTest::mouseClick(Control<QPushButton>(closing, "cmdClose"), Qt::LeftButton);
-    } else if (way == u"alt+x") {
-        QTest::keyClick(closing, Qt::Key_X, Qt::AltModifier);
-        QTRY_VERIFY(Program::IsEnding());
-    } else {
+    else
         QVERIFY(closing->close());
-    }
     qApp->removeEventFilter(&counter);
 
     QVERIFY(Program::IsEnding());
