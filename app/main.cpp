@@ -10,6 +10,8 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName());
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.zentari.DIDadiDizaruvaVudiro"));
     QApplication::setWindowIcon(QIcon(ProgramIconPath()));
     InstallFontSubstitutions();
     // The program leaves only through EndProgram, never because its last window closed.

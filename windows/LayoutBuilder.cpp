@@ -245,7 +245,11 @@ void CentreOnScreen(QWidget *window) {
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    window->move(available.center() - QPoint(window->width() / 2, window->height() / 2));
+    QPoint topLeft = available.center() - QPoint(window->width() / 2, window->height() / 2);
+    // On a screen smaller than the window, keep the title bar and the left edge within reach.
+    topLeft.setX(std::max(topLeft.x(), available.left()));
+    topLeft.setY(std::max(topLeft.y(), available.top()));
+    window->move(topLeft);
 }
 } // namespace
 
