@@ -1,24 +1,14 @@
 #include "modTellAFriend.h"
 
 #include "ShowMessage.h"
+#include "Text.h"
 #include "modHelp.h"
 
 #include <QUrl>
 
 namespace {
-// Only the blank (code 32) counts as padding; a trailing CR LF is part of the text.
-QString trimBlanks(const QString &text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 bool isFilledIn(const QString &value, const QString &placeholder) {
-    const QString trimmed = trimBlanks(value);
+    const QString trimmed = TrimBlanks(value);
     return !trimmed.isEmpty() && trimmed != placeholder;
 }
 

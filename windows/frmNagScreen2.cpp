@@ -5,6 +5,7 @@
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
+#include "Text.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -18,17 +19,6 @@
 #include <QTextDocument>
 
 namespace {
-
-// Only the space character counts as blank here; tabs and line breaks are kept.
-QString TrimSpaces(const QString &text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 // The multi-line box keeps paragraphs, not line-break characters; the program's line breaks are
 // CR LF, so that is what its text reads back as. The raw text keeps non-breaking spaces as typed.
@@ -136,12 +126,12 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void frmNagScreen2::ReferralBox_GotFocus(const ReferralBox &box) {
-    if (TrimSpaces(ReadBox(box.box)) == box.placeholder)
+    if (TrimBlanks(ReadBox(box.box)) == box.placeholder)
         WriteBox(box.box, QString());
 }
 
 void frmNagScreen2::ReferralBox_LostFocus(const ReferralBox &box) {
-    if (TrimSpaces(ReadBox(box.box)).isEmpty())
+    if (TrimBlanks(ReadBox(box.box)).isEmpty())
         WriteBox(box.box, box.placeholder);
 }
 
@@ -169,7 +159,7 @@ void frmNagScreen2::Check1_Click() {
 }
 
 QString frmNagScreen2::BoxText(const char *name) const {
-    return TrimSpaces(ReadBox(findChild<QWidget *>(QString::fromLatin1(name))));
+    return TrimBlanks(ReadBox(findChild<QWidget *>(QString::fromLatin1(name))));
 }
 
 void frmNagScreen2::cmdSubmit_Click() {
