@@ -34,6 +34,9 @@ void ShowClosingWindow() {
     if (!closingWindow)
         closingWindow = new frmNagScreen2;
     closingWindow->show();
+    // The window the user was in has just gone; the keyboard should reach the way out.
+    closingWindow->raise();
+    closingWindow->activateWindow();
 }
 
 void HideClosingWindow() {

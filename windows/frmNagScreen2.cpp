@@ -9,8 +9,8 @@
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +83,8 @@ void frmNagScreen2::WatchReferralBoxes() {
         box->installEventFilter(this);
         referralBoxes.append({box, QString::fromUtf8(entry.placeholder)});
     }
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { FocusMoved(now); });
 }
 
 void frmNagScreen2::Form_Load() {
@@ -92,37 +94,34 @@ void frmNagScreen2::Form_Load() {
         label2->setText(PromotionalText(k));
 
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
-    for (const ReferralBox &box : std::as_const(referralBoxes)) {
-        if (box.box != watched)
-            continue;
-        switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: {
-            // Focus that leaves or returns with the whole window (another program, a message
-            // box) is not a move between this window's controls.
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-                break;
-            if (event->type() == QEvent::FocusIn)
-                ReferralBox_GotFocus(box);
-            else
-                ReferralBox_LostFocus(box);
-            break;
-        }
-        case QEvent::KeyPress:
-            if (watched->objectName() == u"txtEmail" || watched->objectName() == u"txtFriendEmail")
-                return EmailBox_KeyPress(box.box, *static_cast<QKeyEvent *>(event));
-            break;
-        default:
-            break;
-        }
-        break;
-    }
+    if (event->type() == QEvent::KeyPress &&
+        (watched->objectName() == u"txtEmail" || watched->objectName() == u"txtFriendEmail"))
+        return EmailBox_KeyPress(static_cast<QWidget *>(watched), *static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+// Focus is followed by where it lands rather than by focus events: a click into this window
+// while another one is active moves the focus without any focus-in of its own, and focus that
+// leaves for another program or a message box and comes back is no move between the boxes.
+void frmNagScreen2::FocusMoved(QWidget *now) {
+    if (!now || now->window() != this || now == focusedBox)
+        return;
+    if (focusedBox) {
+        for (const ReferralBox &box : std::as_const(referralBoxes)) {
+            if (box.box == focusedBox)
+                ReferralBox_LostFocus(box);
+        }
+    }
+    focusedBox = nullptr;
+    for (const ReferralBox &box : std::as_const(referralBoxes)) {
+        if (box.box == now) {
+            focusedBox = now;
+            ReferralBox_GotFocus(box);
+        }
+    }
 }
 
 void frmNagScreen2::ReferralBox_GotFocus(const ReferralBox &box) {

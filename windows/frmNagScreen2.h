@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -33,6 +34,7 @@ private:
     void cmdSubmit_Click();
     void cmdClose_Click();
 
+    void FocusMoved(QWidget *now);
     void ReferralBox_GotFocus(const ReferralBox &box);
     void ReferralBox_LostFocus(const ReferralBox &box);
     bool EmailBox_KeyPress(QWidget *box, const QKeyEvent &event);
@@ -41,4 +43,5 @@ private:
 
     QList<ReferralBox> referralBoxes;
     QPushButton *Check1 = nullptr;
+    QPointer<QWidget> focusedBox;
 };

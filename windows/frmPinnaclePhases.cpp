@@ -69,9 +69,12 @@ void frmPinnaclePhases::cmdback_Click() {
     // Closing runs the close handling below, which brings up the closing window; Back then
     // returns to the main window and tucks the closing window away until the user leaves.
     close();
-    if (frmMain *main = Program::MainWindow())
+    frmMain *main = Program::MainWindow();
+    if (main)
         main->show();
     Program::HideClosingWindow();
+    if (main)
+        main->activateWindow();
 }
 
 void frmPinnaclePhases::closeEvent(QCloseEvent *event) {

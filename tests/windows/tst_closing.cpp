@@ -40,6 +40,8 @@ private Q_SLOTS:
 
     void placeholderOnFocus_data();
     void placeholderOnFocus();
+    void placeholderWhenWindowWasInactive();
+    void placeholderKeptWhenFocusLeavesTheWindow();
     void tabReachesHiddenMessageBox();
     void spaceTypedIntoBox_data();
     void spaceTypedIntoBox();
@@ -93,7 +95,6 @@ void tst_closing::cleanup() {
 std::unique_ptr<frmNagScreen2> tst_closing::showActive() {
     auto window = std::make_unique<frmNagScreen2>();
     window->show();
-    // The window shows without taking activation; the tests give it the focus as a click would.
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         return nullptr;
@@ -119,7 +120,6 @@ void tst_closing::opensWithFocusOnExit() {
     QVERIFY(window);
     QTRY_COMPARE(QApplication::focusWidget(), Control<QPushButton>(window.get(), "cmdClose"));
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 void tst_closing::promotionalTextPinnedBySeed_data() {
@@ -228,6 +228,59 @@ void tst_closing::placeholderOnFocus() {
     elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(elsewhere->hasFocus());
     QCOMPARE(boxText(target), afterFocusOut);
+}
+
+// A click into a box of a window that is not active moves the focus before the window is
+// activated, so the box never sees a focus-in of its own.
+void tst_closing::placeholderWhenWindowWasInactive() {
+    const auto window = showActive();
+    QVERIFY(window);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    auto *name = Control<QLineEdit>(window.get(), "txtName");
+    QTest::mouseClick(name, Qt::LeftButton);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(name->text(), QString());
+    QTest::keyClicks(name, QStringLiteral("abc"));
+    QCOMPARE(name->text(), QStringLiteral("abc"));
+
+    // Straight from another program into a different box: the one left behind is mended too.
+    auto *email = Control<QLineEdit>(window.get(), "txtEmail");
+    name->clear();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTest::mouseClick(email, Qt::LeftButton);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTRY_VERIFY(email->hasFocus());
+    QCOMPARE(email->text(), QString());
+    QCOMPARE(name->text(), QStringLiteral("Your Name"));
+}
+
+// Going to another window and coming back is no move between the boxes: what the user emptied
+// stays empty and gets no placeholder behind their back.
+void tst_closing::placeholderKeptWhenFocusLeavesTheWindow() {
+    const auto window = showActive();
+    QVERIFY(window);
+    auto *name = Control<QLineEdit>(window.get(), "txtName");
+    name->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(name->text(), QString());
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(name->text(), QString());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(name->text(), QString());
 }
 
 void tst_closing::tabReachesHiddenMessageBox() {
