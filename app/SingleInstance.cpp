@@ -16,7 +16,13 @@ namespace SingleInstance {
 QString DefaultLockPath() {
     // The runtime directory is private to the user; the temporary directory may be shared by all
     // users, so the fallback name carries the user's home directory name to keep it per user.
+    // On Windows and macOS the "runtime" location is a visible folder of the user's own (the home
+    // or Application Support folder), while the temporary directory is already per user there.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    QString dir = QDir::tempPath();
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     QString name = QStringLiteral("DIDadiDizaruvaVudiro.lock");
     if (dir.isEmpty()) {
         dir = QDir::tempPath();

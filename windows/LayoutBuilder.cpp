@@ -34,8 +34,8 @@ QColor Colour(int rgb, QPalette::ColorRole systemRole) {
     return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-QFont MakeFont(const FontSpec &wanted, const FontSpec &windowFont) {
-    const FontSpec &f = wanted.face ? wanted : windowFont;
+QFont MakeFont(const FontStyle &wanted, const FontStyle &windowFont) {
+    const FontStyle &f = wanted.face ? wanted : windowFont;
     QFont font(QString::fromLatin1(f.face));
     font.setPointSizeF(f.points);
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);

@@ -2,6 +2,7 @@
 
 #include "Branding.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -32,7 +33,9 @@ MessageAnswer ShowMessage(const QString &text, MessageIcon icon, MessageButtons 
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     ProgramTitle(), text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok);
+                                                     : QMessageBox::Ok,
+                    // Owned by the window in use, so it stays above a window kept on top.
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -19,7 +19,7 @@ enum class Kind {
 // A colour a row leaves open takes the system colour for the role of its kind.
 inline constexpr int SystemColour = -1;
 
-struct FontSpec {
+struct FontStyle {
     const char *face = nullptr; // null: the window's font
     double points = 8.25;
     bool bold = false;
@@ -55,7 +55,7 @@ struct ControlRow {
     unsigned look = 0;
     int back = SystemColour;
     int fore = SystemColour;
-    FontSpec font = {};
+    FontStyle font = {};
     const char *accessibleName = nullptr; // null: the caption without access-key marks
 };
 
@@ -74,7 +74,7 @@ struct WindowLayout {
     int height = 0;
     int back = SystemColour;
     int fore = SystemColour;
-    FontSpec font = {"MS Sans Serif", 8.25, false, false};
+    FontStyle font = {"MS Sans Serif", 8.25, false, false};
     std::vector<ControlRow> controls;
     std::vector<MenuRow> menu;
 };

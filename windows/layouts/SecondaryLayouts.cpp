@@ -101,7 +101,7 @@ WindowLayout MakeAbout() {
 
 WindowLayout MakeClosing() {
     using namespace Look;
-    constexpr FontSpec FrameFont{"Verdana", 9.75, true, false};
+    constexpr FontStyle FrameFont{"Verdana", 9.75, true, false};
     WindowLayout w;
     w.width = 11115;
     w.height = 4725;

@@ -41,7 +41,7 @@ QString HomePageLink() {
 }
 
 QString CheckCaption() {
-    return QStringLiteral("Click and visit " ZT_SITE "!");
+    return QStringLiteral("Click now to see " ZT_SITE);
 }
 
 QString SoftwaresParagraph() {

@@ -4,10 +4,10 @@
 namespace {
 constexpr int Blue = 0x7CA5E7;
 constexpr int White = 0xFFFFFF;
-constexpr FontSpec Verdana{"Verdana", 8.25, false, false};
-constexpr FontSpec VerdanaBold{"Verdana", 8.25, true, false};
-constexpr FontSpec LinkFont{"Verdana", 8.25, true, true};
-constexpr FontSpec SansSerif{"MS Sans Serif", 8.25, false, false};
+constexpr FontStyle Verdana{"Verdana", 8.25, false, false};
+constexpr FontStyle VerdanaBold{"Verdana", 8.25, true, false};
+constexpr FontStyle LinkFont{"Verdana", 8.25, true, true};
+constexpr FontStyle SansSerif{"MS Sans Serif", 8.25, false, false};
 
 WindowLayout MakeMain() {
     using namespace Look;
