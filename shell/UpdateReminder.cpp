@@ -22,7 +22,8 @@ bool storeDate(QSettings &settings, QDate date) {
 
 namespace modHelp {
 void CheckUpdateReminder() {
-    QSettings settings(QSettings::UserScope, ApplicationName());
+    // The default format is the native one; tests switch it to files in a folder of their own.
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, ApplicationName());
     settings.beginGroup(QStringLiteral("Settings"));
 
     const QDate today = Today();

@@ -1,6 +1,6 @@
 #include "Random.h"
 #include "ShowMessage.h"
-#include "UrlRecorder.h"
+#include "TestSupport.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -225,5 +225,5 @@ private:
     UrlRecorder *recorder = nullptr;
 };
 
-QTEST_MAIN(TestShell)
+ZT_TEST_MAIN(TestShell)
 #include "tst_shell.moc"

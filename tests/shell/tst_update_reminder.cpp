@@ -1,14 +1,12 @@
 #include "Branding.h"
 #include "Clock.h"
 #include "ShowMessage.h"
-#include "UrlRecorder.h"
+#include "TestSupport.h"
 #include "modHelp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -21,6 +19,11 @@ const QString downloadPage = QStringLiteral(
 QString iso(QDate date) {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
+
+// The store as the reminder opens it.
+QSettings Store(QSettings::Scope scope) {
+    return QSettings(QSettings::defaultFormat(), scope, ApplicationName());
+}
 } // namespace
 
 class TestUpdateReminder : public QObject {
@@ -28,20 +31,14 @@ class TestUpdateReminder : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(systemStore.isValid());
-        // Fallback values from the system scope let a test offer a readable date while the
-        // user's own file cannot be written.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, systemStore.path());
-        userFile = QSettings(QSettings::UserScope, ApplicationName()).fileName();
-        QVERIFY(userFile.contains(QStringLiteral(".qttest")));
+        QVERIFY(settings.isValid());
+        userFile = Store(QSettings::UserScope).fileName();
+        QVERIFY(userFile.startsWith(settings.userPath() + u'/'));
     }
 
     void init() {
-        QDir(userFile).removeRecursively();
-        QFile::remove(userFile);
-        QFile::remove(QSettings(QSettings::SystemScope, ApplicationName()).fileName());
-        QSettings user(QSettings::UserScope, ApplicationName());
+        settings.clear();
+        QSettings user = Store(QSettings::UserScope);
         user.clear();
         user.sync();
         QCOMPARE(user.status(), QSettings::NoError);
@@ -56,7 +53,21 @@ private slots:
         recorder = nullptr;
         MessageCapture::stop();
         SetTodayForTesting(std::nullopt);
-        QDir(userFile).removeRecursively();
+        settings.clear();
+    }
+
+    // Seen from the outside: the date lands in the test's own folder, in the file format that
+    // the test chose, not in the native store.
+    void storeLiesInTheTestsOwnFolder() {
+        const QString expected =
+            settings.userPath() + u'/' + ApplicationName() + QStringLiteral(".ini");
+        QCOMPARE(userFile, expected);
+        QVERIFY(!QFile::exists(expected));
+        modHelp::CheckUpdateReminder();
+        QVERIFY(QFile::exists(expected));
+        QSettings file(expected, QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("Settings/Duration")).toString(), iso(today));
+        QCOMPARE(QDir(settings.systemPath()).entryList(QDir::Files), QStringList());
     }
 
     void check_data() {
@@ -170,8 +181,10 @@ private slots:
     }
     void unwritableStoreNeverAsks() {
         QFETCH(QVariant, fallback);
+        // Fallback values from the system scope let a test offer a readable date while the
+        // user's own file cannot be written.
         if (fallback.isValid()) {
-            QSettings system(QSettings::SystemScope, ApplicationName());
+            QSettings system = Store(QSettings::SystemScope);
             system.setValue(QStringLiteral("Settings/Duration"), fallback);
             system.sync();
             QCOMPARE(system.status(), QSettings::NoError);
@@ -180,7 +193,7 @@ private slots:
         QFile::remove(userFile);
         QVERIFY(QDir().mkpath(userFile));
         {
-            QSettings probe(QSettings::UserScope, ApplicationName());
+            QSettings probe = Store(QSettings::UserScope);
             QCOMPARE(probe.value(QStringLiteral("Settings/Duration")), fallback);
             probe.setValue(QStringLiteral("Settings/Probe"), 1);
             probe.sync();
@@ -215,21 +228,19 @@ private slots:
 
 private:
     void store(const QString &value) {
-        QSettings settings(QSettings::UserScope, ApplicationName());
-        settings.setValue(QStringLiteral("Settings/Duration"), value);
-        settings.sync();
-        QCOMPARE(settings.status(), QSettings::NoError);
+        QSettings user = Store(QSettings::UserScope);
+        user.setValue(QStringLiteral("Settings/Duration"), value);
+        user.sync();
+        QCOMPARE(user.status(), QSettings::NoError);
     }
     static QString storedValue() {
-        return QSettings(QSettings::UserScope, ApplicationName())
-            .value(QStringLiteral("Settings/Duration"))
-            .toString();
+        return Store(QSettings::UserScope).value(QStringLiteral("Settings/Duration")).toString();
     }
 
-    QTemporaryDir systemStore;
+    IsolatedSettings settings;
     QString userFile;
     UrlRecorder *recorder = nullptr;
 };
 
-QTEST_MAIN(TestUpdateReminder)
+ZT_TEST_MAIN(TestUpdateReminder)
 #include "tst_update_reminder.moc"

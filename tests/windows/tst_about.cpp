@@ -1,11 +1,11 @@
 // The About window, headless: keys close it wherever the focus is, its links open their pages
 // and leave it open. Addresses handed to the desktop are recorded, never opened.
 #include "LayoutBuilder.h"
+#include "TestSupport.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,12 +15,8 @@
 class tst_about : public QObject {
     Q_OBJECT
 
-public Q_SLOTS:
-    void handle(const QUrl &url) { opened.append(url); }
-
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
 
     void opensModalWithFocusOnOK();
@@ -30,23 +26,18 @@ private Q_SLOTS:
     void linkOpensPageAndStaysOpen();
 
 private:
-    QList<QUrl> opened;
+    UrlRecorder recorder;
     QWidget owner;
 };
 
 void tst_about::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
 }
 
-void tst_about::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
-
 void tst_about::init() {
-    opened.clear();
+    recorder.clear();
 }
 
 void tst_about::opensModalWithFocusOnOK() {
@@ -108,8 +99,8 @@ void tst_about::linkOpensPageAndStaysOpen_data() {
 
     auto pageOf = [this](void (*open)()) {
         open();
-        const QUrl url = opened.value(0);
-        opened.clear();
+        const QUrl url = recorder.urls.value(0);
+        recorder.clear();
         return url.toString();
     };
     QTest::newRow("lblCobrand") << "lblCobrand" << pageOf(&modHelp::OpenFullBrandPage);
@@ -130,12 +121,12 @@ void tst_about::linkOpensPageAndStaysOpen() {
     QVERIFY(link);
     QTest::mouseClick(link, Qt::LeftButton);
 
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened.first().toString(), page);
+    QCOMPARE(recorder.urls.size(), 1);
+    QCOMPARE(recorder.urls.first().toString(), page);
     QVERIFY(about.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), &about);
     QCOMPARE(finished.size(), 0);
 }
 
-QTEST_MAIN(tst_about)
+ZT_TEST_MAIN(tst_about)
 #include "tst_about.moc"

@@ -6,18 +6,17 @@
 #include "ShowMessage.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "TestSupport.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "frmPinnaclePhases.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
@@ -58,12 +57,8 @@ struct ShowCounter : QObject {
 class tst_closing_lifecycle : public QObject {
     Q_OBJECT
 
-public Q_SLOTS:
-    void handle(const QUrl &url) { opened.append(url); }
-
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -74,39 +69,31 @@ private:
     frmPinnaclePhases *readFor(frmMain *main, int day, int month, int year);
 
     QTemporaryDir lockDir;
-    QList<QUrl> opened;
+    IsolatedSettings settings;
+    UrlRecorder recorder;
 };
 
 void tst_closing_lifecycle::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(lockDir.isValid());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
-}
-
-void tst_closing_lifecycle::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QVERIFY(settings.isValid());
+    // As the program's main has it: only EndProgram leaves the event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void tst_closing_lifecycle::init() {
+    settings.clear();
     MessageCapture::start();
-    opened.clear();
+    recorder.clear();
 }
 
 void tst_closing_lifecycle::cleanup() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QList<QPointer<QWidget>> owned;
-    for (QWidget *window : windows) {
-        if (!window->parentWidget())
-            owned.append(window);
-    }
-    for (const QPointer<QWidget> &window : std::as_const(owned))
-        delete window.data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseAllTopLevelWindows();
     SingleInstance::Release();
     Program::SetEnding(false);
     Program::SetEndProgramHandler({});
     PinRandomSeedForTesting(std::nullopt);
     MessageCapture::stop();
+    QVERIFY(LocalEventLoopsRun());
 }
 
 frmPinnaclePhases *tst_closing_lifecycle::readFor(frmMain *main, int day, int month, int year) {
@@ -166,8 +153,8 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
     Control<QLineEdit>(closing, "txtFriendEmail")->setText(QStringLiteral("bob@y.org"));
     QTest::mouseClick(Control<QPushButton>(closing, "cmdSubmit"), Qt::LeftButton);
     QVERIFY(MessageCapture::asked().isEmpty());
-    QCOMPARE(opened.size(), 1);
-    const QUrlQuery query(opened.first());
+    QCOMPARE(recorder.urls.size(), 1);
+    const QUrlQuery query(recorder.urls.first());
     QCOMPARE(query.queryItems().size(), 6);
     QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QStringLiteral("Ann & Bob #1"));
     QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
@@ -175,21 +162,28 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
 
     ShowCounter counter;
     qApp->installEventFilter(&counter);
-    if (way == u"click")
-        QTest::mouseClick(Control<QPushButton>(closing, "cmdClose"), Qt::LeftButton);
-    else
-        QVERIFY(closing->close());
+    bool closed = false;
+    // EndProgram leaves the application's event loop, so the way out is taken inside it.
+    const int exitCode = RunInApplicationLoop([&] {
+        if (way == u"click")
+            QTest::mouseClick(Control<QPushButton>(closing, "cmdClose"), Qt::LeftButton);
+        else
+            closed = closing->close();
+    });
     qApp->removeEventFilter(&counter);
+    QCOMPARE(exitCode, 0);
+    if (way != u"click")
+        QVERIFY(closed);
 
     QVERIFY(Program::IsEnding());
     QCOMPARE(counter.windowsShown, 0);
     QVERIFY(VisibleWindows().isEmpty());
     QCOMPARE(MessageCapture::asked().size(), 0);
-    QCOMPARE(opened.size(), 1);
+    QCOMPARE(recorder.urls.size(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main.isNull());
     QVERIFY(closing.isNull());
 }
 
-QTEST_MAIN(tst_closing_lifecycle)
+ZT_TEST_MAIN(tst_closing_lifecycle)
 #include "tst_closing_lifecycle.moc"

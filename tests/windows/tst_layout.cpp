@@ -1,5 +1,6 @@
 #include "ClickLabel.h"
 #include "LayoutBuilder.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -667,5 +668,5 @@ void tst_Layout::clickLabelReportsLeftClicksInside() {
     QCOMPARE(spy.count(), clicks);
 }
 
-QTEST_MAIN(tst_Layout)
+ZT_TEST_MAIN(tst_Layout)
 #include "tst_layout.moc"

@@ -6,6 +6,7 @@
 #include "Pinnacle.h"
 #include "Program.h"
 #include "ShowMessage.h"
+#include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -16,13 +17,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -80,9 +79,6 @@ enum class MouseAction { Move, Press, Release, Click, DoubleClick, MiddlePress, 
 class tst_main_window : public QObject {
     Q_OBJECT
 
-public Q_SLOTS:
-    void handle(const QUrl &url) { opened.append(url); }
-
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
@@ -128,22 +124,22 @@ private:
     }
 
     QPointer<frmMain> main;
-    QList<QUrl> opened;
+    IsolatedSettings settings;
+    UrlRecorder recorder;
     int endProgramCalls = 0;
 };
 
 void tst_main_window::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
+    QVERIFY(settings.isValid());
     Program::SetEndProgramHandler([this] { ++endProgramCalls; });
 }
 
 void tst_main_window::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     Program::SetEndProgramHandler({});
 }
 
 void tst_main_window::init() {
+    settings.clear();
     MessageCapture::start();
     main = new frmMain;
     Program::SetMainWindow(main);
@@ -152,20 +148,12 @@ void tst_main_window::init() {
     QVERIFY(QTest::qWaitForWindowActive(main));
     // The update reminder of the window's loading is no concern of these tests.
     MessageCapture::start();
-    opened.clear();
+    recorder.clear();
     endProgramCalls = 0;
 }
 
 void tst_main_window::cleanup() {
-    QList<QPointer<QWidget>> windows;
-    const QWidgetList topLevels = QApplication::topLevelWidgets();
-    for (QWidget *window : topLevels) {
-        if (!window->parentWidget())
-            windows.append(window);
-    }
-    for (const QPointer<QWidget> &window : std::as_const(windows))
-        delete window.data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseAllTopLevelWindows();
     Program::SetEnding(false);
     MessageCapture::stop();
     QGuiApplication::clipboard()->clear();
@@ -611,8 +599,8 @@ void tst_main_window::links() {
         action->trigger();
     }
 
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened.first().toString(), address);
+    QCOMPARE(recorder.urls.size(), 1);
+    QCOMPARE(recorder.urls.first().toString(), address);
     QVERIFY(window->isVisible());
 }
 
@@ -636,8 +624,8 @@ void tst_main_window::aboutIsModal() {
 
     QVERIFY(modal);
     QTRY_VERIFY(shown.isNull());
-    QVERIFY(opened.isEmpty());
+    QVERIFY(recorder.urls.isEmpty());
 }
 
-QTEST_MAIN(tst_main_window)
+ZT_TEST_MAIN(tst_main_window)
 #include "tst_main_window.moc"
