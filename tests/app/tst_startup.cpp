@@ -1,24 +1,26 @@
 // The start-up and the end of the program, run in-process with a lock file of the test's own.
+#include "Branding.h"
 #include "ClickLabel.h"
+#include "Clock.h"
 #include "LayoutBuilder.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "Startup.h"
+#include "TestSupport.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
+#include "modHelp.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QLockFile>
 #include <QPointer>
 #include <QProcess>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 QList<QWidget *> VisibleWindows() {
@@ -48,46 +50,47 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    // First: once QCoreApplication::exit() has run outside an event loop, Qt starts no further
-    // local loop in this process, and the later tests end the program that way.
     void endProgramLeavesEventLoop();
     void startsIntoMainWindow();
     void secondInstanceRefused();
     void lockOfCrashedInstanceRecovered();
     void coBrandStackingFollowsDraw();
     void endProgramClosesEverythingOnce();
+    void dueReminderAskedOnceBeforeMainWindow();
 
 private:
     QString lockPath() const { return lockDir.filePath(QStringLiteral("instance.lock")); }
 
     QTemporaryDir lockDir;
+    IsolatedSettings settings;
+    UrlRecorder recorder;
 };
 
 void tst_startup::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(lockDir.isValid());
+    QVERIFY(settings.isValid());
+    // As the program's main has it: only EndProgram leaves the event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void tst_startup::init() {
+    settings.clear();
+    recorder.clear();
     MessageCapture::start();
 }
 
 void tst_startup::cleanup() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QList<QPointer<QWidget>> owned;
-    for (QWidget *window : windows) {
-        if (!window->parentWidget())
-            owned.append(window);
-    }
-    for (const QPointer<QWidget> &window : std::as_const(owned))
-        delete window.data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseAllTopLevelWindows();
     SingleInstance::Release();
     QFile::remove(lockPath());
     Program::SetEnding(false);
     Program::SetEndProgramHandler({});
     PinRandomSeedForTesting(std::nullopt);
+    SetTodayForTesting(std::nullopt);
+    recorder.onOpen = nullptr;
     MessageCapture::stop();
+    // Whatever the test did, the next one can still wait in an event loop of its own.
+    QVERIFY(LocalEventLoopsRun());
 }
 
 void tst_startup::startsIntoMainWindow() {
@@ -107,7 +110,8 @@ void tst_startup::secondInstanceRefused() {
     QLockFile running(lockPath());
     QVERIFY(running.tryLock(0));
 
-    RunStartup(lockPath());
+    // The refusal ends the program, which leaves the application's event loop.
+    QCOMPARE(RunInApplicationLoop([this] { RunStartup(lockPath()); }), 0);
 
     const QList<MessageCapture::Asked> asked = MessageCapture::asked();
     QCOMPARE(asked.size(), 1);
@@ -198,9 +202,12 @@ void tst_startup::endProgramClosesEverythingOnce() {
     qApp->installEventFilter(&counter);
 
     // Through the registry, as the closing window's Exit button reaches it.
-    Program::EndProgram();
-    Program::EndProgram();
+    const int exitCode = RunInApplicationLoop([] {
+        Program::EndProgram();
+        Program::EndProgram();
+    });
     qApp->removeEventFilter(&counter);
+    QCOMPARE(exitCode, 0);
 
     QVERIFY(Program::IsEnding());
     QCOMPARE(counter.windowsShown, 0);
@@ -213,12 +220,47 @@ void tst_startup::endProgramClosesEverythingOnce() {
 
 void tst_startup::endProgramLeavesEventLoop() {
     RunStartup(lockPath());
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [] { Program::EndProgram(); });
-    // Only a broken EndProgram lets this guard end the loop, with a code the test refuses.
-    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
-    QCOMPARE(loop.exec(), 0);
+    // Only a broken EndProgram lets the loop's guard end it, with a code the test refuses.
+    QCOMPARE(RunInApplicationLoop([] { Program::EndProgram(); }), 0);
 }
 
-QTEST_MAIN(tst_startup)
+// The question comes before the main window: answered Yes, the download page opens while no
+// main window exists yet, and the main window's own check that follows asks nothing more.
+void tst_startup::dueReminderAskedOnceBeforeMainWindow() {
+    const QDate today(2025, 6, 15);
+    SetTodayForTesting(today);
+    {
+        QSettings store(QSettings::defaultFormat(), QSettings::UserScope, ApplicationName());
+        store.setValue(QStringLiteral("Settings/Duration"),
+                       today.addDays(-15).toString(QStringLiteral("yyyy-MM-dd")));
+        store.sync();
+        QCOMPARE(store.status(), QSettings::NoError);
+    }
+    bool mainWindowExisted = true;
+    QList<QWidget *> visibleWhenOpened{nullptr};
+    recorder.onOpen = [&](const QUrl &) {
+        mainWindowExisted = Program::MainWindow() != nullptr;
+        visibleWhenOpened = VisibleWindows();
+    };
+    MessageCapture::queueAnswer(MessageAnswer::Yes);
+
+    RunStartup(lockPath());
+
+    const QList<MessageCapture::Asked> asked = MessageCapture::asked();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().text, QStringLiteral("There maybe an update to this software available\r"
+                                                "Do you want to check for an update?"));
+    QVERIFY(asked.first().icon == MessageIcon::Information);
+    QVERIFY(asked.first().buttons == MessageButtons::YesNo);
+    QCOMPARE(recorder.urls.size(), 1);
+    QCOMPARE(recorder.urls.first().toString(),
+             modHelp::WebSiteAddress() +
+                 QStringLiteral("/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html"));
+    QVERIFY(!mainWindowExisted);
+    QVERIFY(visibleWhenOpened.isEmpty());
+    QVERIFY(Program::MainWindow());
+    QVERIFY(Program::MainWindow()->isVisible());
+}
+
+ZT_TEST_MAIN(tst_startup)
 #include "tst_startup.moc"
