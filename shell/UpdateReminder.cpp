@@ -23,7 +23,10 @@ bool storeDate(QSettings &settings, QDate date) {
 namespace modHelp {
 void CheckUpdateReminder() {
     // The default format is the native one; tests switch it to files in a folder of their own.
-    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, ApplicationName());
+    // The program's name serves as both organisation and application, so that no store keeps the
+    // date among another organisation's defaults.
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, ApplicationName(),
+                       ApplicationName());
     settings.beginGroup(QStringLiteral("Settings"));
 
     const QDate today = Today();

@@ -22,7 +22,7 @@ QString iso(QDate date) {
 
 // The store as the reminder opens it.
 QSettings Store(QSettings::Scope scope) {
-    return QSettings(QSettings::defaultFormat(), scope, ApplicationName());
+    return QSettings(QSettings::defaultFormat(), scope, ApplicationName(), ApplicationName());
 }
 } // namespace
 
@@ -59,8 +59,8 @@ private slots:
     // Seen from the outside: the date lands in the test's own folder, in the file format that
     // the test chose, not in the native store.
     void storeLiesInTheTestsOwnFolder() {
-        const QString expected =
-            settings.userPath() + u'/' + ApplicationName() + QStringLiteral(".ini");
+        const QString expected = settings.userPath() + u'/' + ApplicationName() + u'/' +
+                                 ApplicationName() + QStringLiteral(".ini");
         QCOMPARE(userFile, expected);
         QVERIFY(!QFile::exists(expected));
         modHelp::CheckUpdateReminder();
