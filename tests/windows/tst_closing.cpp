@@ -4,17 +4,16 @@
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
+#include "TestSupport.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -25,7 +24,6 @@ class tst_closing : public QObject {
     Q_OBJECT
 
 public Q_SLOTS:
-    void handle(const QUrl &url) { opened.append(url); }
 
 private Q_SLOTS:
     void initTestCase();
@@ -64,24 +62,24 @@ private:
     QUrl pageOf(void (*open)());
     static QString boxText(const QWidget *box);
 
-    QList<QUrl> opened;
+    IsolatedSettings settings;
+    UrlRecorder browser;
+    QList<QUrl> &opened = browser.urls;
     int endProgramCalls = 0;
 };
 
 void tst_closing::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
     Program::SetEndProgramHandler([this] { ++endProgramCalls; });
 }
 
 void tst_closing::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     Program::SetEndProgramHandler({});
 }
 
 void tst_closing::init() {
     MessageCapture::start();
     PinRandomSeedForTesting(1u);
+    settings.clear();
     opened.clear();
     endProgramCalls = 0;
 }
@@ -560,5 +558,5 @@ void tst_closing::leavingCallsEndProgram() {
     QVERIFY(opened.isEmpty());
 }
 
-QTEST_MAIN(tst_closing)
+ZT_TEST_MAIN(tst_closing)
 #include "tst_closing.moc"
