@@ -122,6 +122,21 @@ QWidget *MakeLabel(const ControlRow &row, const QFont &font, QWidget *parent) {
     return label;
 }
 
+// A substitute face can run wider than the face a label was fitted to; rather than let the
+// container cut its last letters off, the label is condensed just enough, keeping size and weight.
+void CondenseToFit(QWidget *label) {
+    const QWidget *container = label->parentWidget();
+    if (!container)
+        return;
+    const int room = container->width() - 2 - label->x();
+    if (room <= 0 || label->width() <= room)
+        return;
+    QFont font = label->font();
+    font.setStretch(std::max(80, 100 * room / label->width()));
+    label->setFont(font);
+    label->adjustSize();
+}
+
 QWidget *MakeButton(const ControlRow &row, const QFont &font, QWidget *parent) {
     auto *button = new QPushButton(row.caption, parent);
     button->setFont(font);
@@ -205,8 +220,10 @@ void PlaceControl(QWidget *widget, const ControlRow &row) {
         return;
     }
     widget->setGeometry(Px(row.left), Px(row.top), Px(row.width), Px(row.height));
-    if (row.look & Look::FitsText)
+    if (row.look & Look::FitsText) {
         widget->adjustSize();
+        CondenseToFit(widget);
+    }
     if (row.kind == Kind::Picture && (row.look & Look::SizedToPicture)) {
         if (auto *picture = qobject_cast<QLabel *>(widget); !picture->pixmap().isNull())
             widget->resize(picture->pixmap().deviceIndependentSize().toSize());

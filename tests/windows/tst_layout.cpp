@@ -441,6 +441,8 @@ void tst_Layout::fitsLabelsToTheirText_data() {
                                           << "lblHomePage" << QPoint(176, 120);
     QTest::newRow("closing 18 pt title") << "closing"
                                          << "Label1" << QPoint(72, 16);
+    QTest::newRow("closing softwares link at its frame's edge") << "closing"
+                                                                << "lblGoToHome" << QPoint(5, 283);
 }
 
 void tst_Layout::fitsLabelsToTheirText() {
@@ -456,6 +458,8 @@ void tst_Layout::fitsLabelsToTheirText() {
     const QFontMetrics metrics(label->font());
     QCOMPARE(label->width(), metrics.horizontalAdvance(label->text()));
     QCOMPARE(label->height(), metrics.height());
+    // Whatever face stands in, no letter is cut off by the container.
+    QVERIFY(label->geometry().right() < label->parentWidget()->width());
 }
 
 void tst_Layout::buildsMainMenu() {
