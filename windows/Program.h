@@ -11,7 +11,7 @@ void SetMainWindow(frmMain *window);
 frmMain *MainWindow();
 
 frmNagScreen2 *ClosingWindow(); // null until first shown
-void ShowClosingWindow();       // creates it on first use; shown without taking activation
+void ShowClosingWindow();       // creates it on first use, then shows and activates it
 void HideClosingWindow();
 
 // EndProgram lives with the start-up code, which installs it here so that the windows can leave

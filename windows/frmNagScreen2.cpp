@@ -59,10 +59,8 @@ void frmNagScreen2::ConnectControls() {
         connect(Check1, &QPushButton::clicked, this, &frmNagScreen2::Check1_Click);
     if (auto *cmdSubmit = Control<QPushButton>(this, "cmdSubmit"))
         connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    if (auto *cmdClose = Control<QPushButton>(this, "cmdClose")) {
+    if (auto *cmdClose = Control<QPushButton>(this, "cmdClose"))
         connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-        cmdClose->setFocus();
-    }
 }
 
 void frmNagScreen2::WatchReferralBoxes() {

@@ -25,8 +25,6 @@ frmPinnaclePhases::frmPinnaclePhases(QWidget *parent) : QWidget(parent) {
     BuildWindow(this, Layouts::frmPinnaclePhases());
     connectControls();
     connectLinks();
-    if (auto *back = Control<QPushButton>(this, "cmdback"))
-        back->setFocus();
 }
 
 void frmPinnaclePhases::connectControls() {
