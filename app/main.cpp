@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Branding.h"
+#include "BuildConfig.h"
 #include "LayoutBuilder.h"
 #include "Program.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName());
     // Lets the desktop match the window to its launcher entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.zentari.DIDadiDizaruvaVudiro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
     QApplication::setWindowIcon(QIcon(ProgramIconPath()));
     InstallFontSubstitutions();
     // The program leaves only through EndProgram, never because its last window closed.

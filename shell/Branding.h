@@ -1,4 +1,6 @@
 #pragma once
+#include "BuildConfig.h"
+
 #include <QString>
 
 // Names the program shows about itself. Message boxes carry the program's title; every window's
@@ -7,7 +9,7 @@ inline QString ProgramTitle() {
     return QStringLiteral("ZT Phasewise");
 }
 inline QString WindowCaption() {
-    return QStringLiteral("ZT Varivuvo Vuzuzi v1.65");
+    return QStringLiteral("ZT Varivuvo Vuzuzi v" ZT_VERSION);
 }
 inline QString ApplicationName() {
     return QStringLiteral("DIDadiDizaruvaVudiro");

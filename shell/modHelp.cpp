@@ -1,5 +1,7 @@
 #include "modHelp.h"
 
+#include "BuildConfig.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 

@@ -80,8 +80,6 @@ struct WindowLayout {
 };
 
 namespace LayoutTexts {
-// The maker's web site as the texts name it, built from the configured host.
-QString SiteAddress();
 QString Banner();         // Label61
 QString CoBrandOffer();   // lblCobrand on the main and results windows
 QString FullBrandOffer(); // lblFullBrand on the main and results windows

@@ -1,16 +1,11 @@
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 
-#ifndef ZT_WEB_HOST
-#define ZT_WEB_HOST "www.zentari.example"
-#endif
+#include "BuildConfig.h"
+
 #define ZT_SITE "http://" ZT_WEB_HOST
 
 namespace LayoutTexts {
-QString SiteAddress() {
-    return QStringLiteral(ZT_SITE);
-}
-
 QString Banner() {
     return QStringLiteral("Visit " ZT_SITE " now: the most friendly online discussion board on "
                           "astrology, tarot and the occult!");
