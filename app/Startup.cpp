@@ -1,7 +1,5 @@
 #include "Startup.h"
 
-#include "ClickLabel.h"
-#include "LayoutBuilder.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
@@ -41,9 +39,7 @@ void CoBrand_Randomize() {
     frmMain *main = Program::MainWindow();
     if (!main)
         return;
-    const char *front = intCoBrandRandomNumber % 2 == 0 ? "lblFullBrand" : "lblCobrand";
-    if (auto *label = Control<ClickLabel>(main, front))
-        label->raise();
+    main->BringOfferToFront(intCoBrandRandomNumber % 2 == 0);
 }
 
 void EndProgram() {

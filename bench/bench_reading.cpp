@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -18,14 +19,11 @@ struct Date {
 };
 
 std::vector<Date> ListedDates() {
-    const char *const months[] = {"January",   "February", "March",    "April",
-                                  "May",       "June",     "July",     "August",
-                                  "September", "October",  "November", "December"};
     std::vector<Date> dates;
     for (int year = 1900; year <= 2050; ++year) {
-        for (const char *month : months) {
+        for (std::string_view month : pinnacle::MonthNames) {
             for (int day = 1; day <= 31; ++day) {
-                dates.push_back({std::to_string(day), month, std::to_string(year)});
+                dates.push_back({std::to_string(day), std::string(month), std::to_string(year)});
             }
         }
     }

@@ -87,10 +87,6 @@ std::int16_t WholeNumber(std::string_view what, std::string_view text) {
     return value;
 }
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 } // namespace
 
 std::int16_t ReduceNumber(std::int16_t n) {
@@ -109,8 +105,8 @@ std::int16_t ReduceNumber(std::int16_t n) {
 }
 
 std::int16_t MonthNumber(std::string_view text) {
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
-        if (text == kMonthNames[i]) {
+    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+        if (text == MonthNames[i]) {
             return static_cast<std::int16_t>(i % 9 + 1);
         }
     }

@@ -2,6 +2,7 @@
 // The pinnacle reading: the three texts of a birth date become four pinnacle numbers
 // (ComputePinnacles), each number gets an age-span caption and a paragraph, and ComposeReport
 // joins them into the text the results window shows. Standard C++ only, no state, no I/O.
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,11 @@ public:
 // Reduces n to one digit by at most three digit sums; 11 and 22 as input stay as they are.
 // Result 0 to 9, 11 or 22. Negative n throws ReadingError.
 std::int16_t ReduceNumber(std::int16_t n);
+
+// The English month names in calendar order, as the birth-date list offers them.
+inline constexpr std::array<std::string_view, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
 
 // January to September give 1 to 9, October to December 1 to 3; any other text (compared
 // exactly and case-sensitively, untrimmed) gives 0.

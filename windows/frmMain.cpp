@@ -105,11 +105,10 @@ void frmMain::Form_Load() {
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
-    const QStringList months = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    // The month list offers exactly the names the reading knows.
+    QStringList months;
+    for (std::string_view month : pinnacle::MonthNames)
+        months << QString::fromLatin1(month.data(), qsizetype(month.size()));
     QStringList years;
     for (int year = 1900; year <= 2050; ++year)
         years << QString::number(year);
@@ -206,6 +205,11 @@ void frmMain::cmdNext_Click() {
 void frmMain::cmdExit_Click() {
     Program::ShowClosingWindow();
     close();
+}
+
+void frmMain::BringOfferToFront(bool fullBrand) {
+    if (auto *label = Control<ClickLabel>(this, fullBrand ? "lblFullBrand" : "lblCobrand"))
+        label->raise();
 }
 
 void frmMain::mnuAbout_Click() {

@@ -13,6 +13,9 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
 
     bool ValidateEntries();
+    // Of the two offers laid over one another, shows the fully branded edition's or the
+    // co-branding one.
+    void BringOfferToFront(bool fullBrand);
 
 public Q_SLOTS:
     void cmdNext_Click();
