@@ -37,7 +37,9 @@ QColor Colour(int rgb, QPalette::ColorRole systemRole) {
 QFont MakeFont(const FontStyle &wanted, const FontStyle &windowFont) {
     const FontStyle &f = wanted.face ? wanted : windowFont;
     QFont font(QString::fromLatin1(f.face));
-    font.setPointSizeF(f.points);
+    // Sized in pixels at 96 dpi, the scale every place and size of the layouts is in, so text
+    // keeps its room on desktops whose logical dpi differs (72 on macOS, 120 with large fonts).
+    font.setPixelSize(qRound(f.points * 96.0 / 72.0));
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(f.underline);
     return font;
@@ -370,8 +372,9 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
             qWarning("Only a main window carries a menu bar; the menu of %s is left out",
                      qPrintable(window->objectName()));
     }
-    const int menuHeight =
-        mainWindow && mainWindow->menuWidget() ? mainWindow->menuWidget()->sizeHint().height() : 0;
+    // A native menu bar (macOS) lies outside the window and takes none of its height.
+    const auto *bar = mainWindow ? qobject_cast<QMenuBar *>(mainWindow->menuWidget()) : nullptr;
+    const int menuHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;
     window->setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
     CentreOnScreen(window);
 }

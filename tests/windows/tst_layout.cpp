@@ -360,7 +360,8 @@ void tst_Layout::appliesFonts() {
     QVERIFY(widget);
     const QFontInfo info(widget->font());
     QCOMPARE(info.family(), ExpectedFamily(face));
-    QCOMPARE(widget->font().pointSizeF(), points);
+    // Points at 96 dpi, the layouts' own scale.
+    QCOMPARE(widget->font().pixelSize(), qRound(points * 96.0 / 72.0));
     QCOMPARE(info.bold(), bold);
     QCOMPARE(info.underline(), underline);
 }
