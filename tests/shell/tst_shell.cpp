@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "TestSupport.h"

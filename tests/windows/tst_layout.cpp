@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "ClickLabel.h"
 #include "LayoutBuilder.h"
 #include "TestSupport.h"
@@ -19,10 +20,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
-
-#ifndef ZT_WEB_HOST
-#define ZT_WEB_HOST "www.zentari.example"
-#endif
 
 namespace {
 // The windows as the program makes them: the main window a QMainWindow, About a dialog.
