@@ -1,4 +1,5 @@
-#include "modHelp.h"
+#include "UpdateReminder.h"
+#include "WebPages.h"
 
 #include "Branding.h"
 #include "Clock.h"
@@ -20,7 +21,6 @@ bool storeDate(QSettings &settings, QDate date) {
 }
 } // namespace
 
-namespace modHelp {
 void CheckUpdateReminder() {
     // The default format is the native one; tests switch it to files in a folder of their own.
     // The program's name serves as both organisation and application, so that no store keeps the
@@ -52,4 +52,3 @@ void CheckUpdateReminder() {
     if (answer == MessageAnswer::Yes)
         OpenDownloadPage();
 }
-} // namespace modHelp

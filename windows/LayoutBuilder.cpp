@@ -1,6 +1,6 @@
 #include "LayoutBuilder.h"
 #include "Branding.h"
-#include "ClickLabel.h"
+#include "LinkLabel.h"
 #include "layouts/Layouts.h"
 
 #include <QAction>
@@ -111,7 +111,7 @@ QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
 }
 
 QWidget *MakeLabel(const ControlRow &row, const QFont &font, QWidget *parent) {
-    auto *label = new ClickLabel(parent);
+    auto *label = new LinkLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(WithoutAccessKeys(row.caption));
     label->setFont(font);

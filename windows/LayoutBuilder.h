@@ -7,7 +7,7 @@
 // controls by the names the layouts give them.
 //
 // Kinds of control and the widgets that stand for them:
-//   frame -> QGroupBox, label -> ClickLabel, single-line text box -> QLineEdit,
+//   frame -> QGroupBox, label -> LinkLabel, single-line text box -> QLineEdit,
 //   multi-line text box -> QPlainTextEdit, drop-down list -> QComboBox, button -> QPushButton,
 //   check box drawn as a button -> checkable QPushButton, picture box -> QLabel, line -> QFrame.
 // Menus are QMenu objects and entries QAction objects, named like the controls.
@@ -17,12 +17,10 @@ struct WindowLayout;
 // control of the layout. A QMainWindow gets its client area as central widget and its menu bar.
 void BuildWindow(QWidget *window, const WindowLayout &layout);
 
-namespace Layouts {
-const WindowLayout &frmMain();
-const WindowLayout &frmPinnaclePhases();
-const WindowLayout &frmAbout();
-const WindowLayout &frmNagScreen2();
-} // namespace Layouts
+const WindowLayout &MainWindowLayout();
+const WindowLayout &ResultsWindowLayout();
+const WindowLayout &AboutWindowLayout();
+const WindowLayout &ClosingWindowLayout();
 
 // The closing window's four promotional texts, index 0 to 3; any other index gives an empty text.
 QString PromotionalText(int index);

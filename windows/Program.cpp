@@ -1,29 +1,29 @@
 #include "Program.h"
 
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "ClosingWindow.h"
+#include "MainWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPointer>
 
 namespace {
-QPointer<frmMain> mainWindow;
-QPointer<frmNagScreen2> closingWindow;
-std::function<void()> endProgramHandler;
+QPointer<MainWindow> mainWindow;
+QPointer<ClosingWindow> closingWindow;
+std::function<void()> endProgramHook;
 bool ending = false;
 } // namespace
 
 namespace Program {
 
-void SetMainWindow(frmMain *window) {
+void SetMainWindow(MainWindow *window) {
     mainWindow = window;
 }
 
-frmMain *MainWindow() {
+MainWindow *CurrentMainWindow() {
     return mainWindow.data();
 }
 
-frmNagScreen2 *ClosingWindow() {
+ClosingWindow *CurrentClosingWindow() {
     return closingWindow.data();
 }
 
@@ -32,7 +32,7 @@ void ShowClosingWindow() {
     if (ending)
         return;
     if (!closingWindow)
-        closingWindow = new frmNagScreen2;
+        closingWindow = new ClosingWindow;
     closingWindow->show();
     // The window the user was in has just gone; the keyboard should reach the way out.
     closingWindow->raise();
@@ -44,18 +44,32 @@ void HideClosingWindow() {
         closingWindow->hide();
 }
 
-void SetEndProgramHandler(std::function<void()> handler) {
-    endProgramHandler = std::move(handler);
-}
-
 void EndProgram() {
-    if (endProgramHandler) {
-        endProgramHandler();
+    if (endProgramHook) {
+        endProgramHook();
         return;
     }
+    // A window's own close handling may lead back here while the windows are being closed.
     if (ending)
         return;
     ending = true;
+
+    QList<QPointer<QWidget>> windows;
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels) {
+        const Qt::WindowType type = window->windowType();
+        if (type != Qt::Popup && type != Qt::ToolTip && type != Qt::Desktop)
+            windows.append(window);
+    }
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
+        if (!window)
+            continue;
+        window->close();
+        // Windows that are only ever hidden would otherwise outlive the program's end.
+        if (window && !window->testAttribute(Qt::WA_DeleteOnClose) && !window->parentWidget())
+            window->deleteLater();
+    }
+
     QCoreApplication::exit(0);
 }
 
@@ -65,6 +79,10 @@ bool IsEnding() {
 
 void SetEnding(bool value) {
     ending = value;
+}
+
+void SetEndProgramHookForTesting(std::function<void()> hook) {
+    endProgramHook = std::move(hook);
 }
 
 } // namespace Program

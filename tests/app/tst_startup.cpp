@@ -1,16 +1,16 @@
 // The start-up and the end of the program, run in-process with a lock file of the test's own.
 #include "Branding.h"
-#include "ClickLabel.h"
 #include "Clock.h"
+#include "ClosingWindow.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "Startup.h"
 #include "TestSupport.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,15 +34,15 @@ QList<QWidget *> VisibleWindows() {
 }
 
 // Which of the two overlapping promotional labels the user sees.
-QString FrontLabel(const frmMain *main) {
-    auto *cobrand = Control<ClickLabel>(main, "lblCobrand");
+QString FrontLabel(const MainWindow *main) {
+    auto *cobrand = Control<LinkLabel>(main, "lblCobrand");
     QWidget *frame = cobrand->parentWidget();
     QWidget *front = frame->childAt(cobrand->geometry().center());
     return front ? front->objectName() : QString();
 }
 } // namespace
 
-class tst_startup : public QObject {
+class TestStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -66,25 +66,25 @@ private:
     UrlRecorder recorder;
 };
 
-void tst_startup::initTestCase() {
+void TestStartup::initTestCase() {
     QVERIFY(lockDir.isValid());
     QVERIFY(settings.isValid());
     // As the program's main has it: only EndProgram leaves the event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void tst_startup::init() {
+void TestStartup::init() {
     settings.clear();
     recorder.clear();
     MessageCapture::start();
 }
 
-void tst_startup::cleanup() {
+void TestStartup::cleanup() {
     CloseAllTopLevelWindows();
     SingleInstance::Release();
     QFile::remove(lockPath());
     Program::SetEnding(false);
-    Program::SetEndProgramHandler({});
+    Program::SetEndProgramHookForTesting({});
     PinRandomSeedForTesting(std::nullopt);
     SetTodayForTesting(std::nullopt);
     recorder.onOpen = nullptr;
@@ -93,20 +93,19 @@ void tst_startup::cleanup() {
     QVERIFY(LocalEventLoopsRun());
 }
 
-void tst_startup::startsIntoMainWindow() {
+void TestStartup::startsIntoMainWindow() {
     RunStartup(lockPath());
 
-    frmMain *main = Program::MainWindow();
+    MainWindow *main = Program::CurrentMainWindow();
     QVERIFY(main);
     QVERIFY(main->isVisible());
     QVERIFY(!Program::IsEnding());
-    QVERIFY(intCoBrandRandomNumber >= 1 && intCoBrandRandomNumber <= 6);
     // The lock is ours now: any other claimant is refused.
     QLockFile other(lockPath());
     QVERIFY(!other.tryLock(0));
 }
 
-void tst_startup::secondInstanceRefused() {
+void TestStartup::secondInstanceRefused() {
     QLockFile running(lockPath());
     QVERIFY(running.tryLock(0));
 
@@ -119,12 +118,12 @@ void tst_startup::secondInstanceRefused() {
     QVERIFY(asked.first().icon == MessageIcon::Information);
     QVERIFY(asked.first().buttons == MessageButtons::Ok);
     QVERIFY(Program::IsEnding());
-    QCOMPARE(Program::MainWindow(), nullptr);
+    QCOMPARE(Program::CurrentMainWindow(), nullptr);
     QVERIFY(VisibleWindows().isEmpty());
     QVERIFY(running.isLocked());
 }
 
-void tst_startup::lockOfCrashedInstanceRecovered() {
+void TestStartup::lockOfCrashedInstanceRecovered() {
     // A process that has come and gone leaves a PID that no longer runs.
     QProcess gone;
     gone.start(QStringLiteral("true"), {});
@@ -141,29 +140,29 @@ void tst_startup::lockOfCrashedInstanceRecovered() {
     RunStartup(lockPath());
 
     QVERIFY(MessageCapture::asked().isEmpty());
-    QVERIFY(Program::MainWindow());
-    QVERIFY(Program::MainWindow()->isVisible());
+    QVERIFY(Program::CurrentMainWindow());
+    QVERIFY(Program::CurrentMainWindow()->isVisible());
     qint64 holder = 0;
     QString host, application;
     QVERIFY(QLockFile(lockPath()).getLockInfo(&holder, &host, &application));
     QCOMPARE(holder, QCoreApplication::applicationPid());
 }
 
-void tst_startup::coBrandStackingFollowsDraw() {
+void TestStartup::coBrandStackingFollowsDraw() {
     RunStartup(lockPath());
-    frmMain *main = Program::MainWindow();
+    MainWindow *main = Program::CurrentMainWindow();
     QVERIFY(main);
 
     int fullBrandInFront = 0;
     QSet<int> drawn;
     const int launches = 60;
     for (quint32 seed = 1; seed <= launches; ++seed) {
-        Control<ClickLabel>(main, "lblCobrand")->raise(); // as the layout creates it
+        Control<LinkLabel>(main, "lblCobrand")->raise(); // as the layout creates it
         PinRandomSeedForTesting(seed);
-        CoBrand_Randomize();
+        const int number = CoBrand_Randomize();
 
-        drawn.insert(intCoBrandRandomNumber);
-        const bool even = intCoBrandRandomNumber % 2 == 0;
+        drawn.insert(number);
+        const bool even = number % 2 == 0;
         QCOMPARE(FrontLabel(main),
                  even ? QStringLiteral("lblFullBrand") : QStringLiteral("lblCobrand"));
         if (even)
@@ -181,13 +180,13 @@ void tst_startup::coBrandStackingFollowsDraw() {
     QCOMPARE(FrontLabel(main), first);
 }
 
-void tst_startup::endProgramClosesEverythingOnce() {
+void TestStartup::endProgramClosesEverythingOnce() {
     RunStartup(lockPath());
-    QPointer<frmMain> main = Program::MainWindow();
+    QPointer<MainWindow> main = Program::CurrentMainWindow();
     QVERIFY(main);
     main->hide(); // as during a reading
     Program::ShowClosingWindow();
-    QPointer<frmNagScreen2> closing = Program::ClosingWindow();
+    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
     QVERIFY(closing && closing->isVisible());
 
     struct ShowCounter : QObject {
@@ -218,7 +217,7 @@ void tst_startup::endProgramClosesEverythingOnce() {
     QVERIFY(closing.isNull());
 }
 
-void tst_startup::endProgramLeavesEventLoop() {
+void TestStartup::endProgramLeavesEventLoop() {
     RunStartup(lockPath());
     // Only a broken EndProgram lets the loop's guard end it, with a code the test refuses.
     QCOMPARE(RunInApplicationLoop([] { Program::EndProgram(); }), 0);
@@ -226,7 +225,7 @@ void tst_startup::endProgramLeavesEventLoop() {
 
 // The question comes before the main window: answered Yes, the download page opens while no
 // main window exists yet, and the main window's own check that follows asks nothing more.
-void tst_startup::dueReminderAskedOnceBeforeMainWindow() {
+void TestStartup::dueReminderAskedOnceBeforeMainWindow() {
     const QDate today(2025, 6, 15);
     SetTodayForTesting(today);
     {
@@ -239,7 +238,7 @@ void tst_startup::dueReminderAskedOnceBeforeMainWindow() {
     bool mainWindowExisted = true;
     QList<QWidget *> visibleWhenOpened{nullptr};
     recorder.onOpen = [&](const QUrl &) {
-        mainWindowExisted = Program::MainWindow() != nullptr;
+        mainWindowExisted = Program::CurrentMainWindow() != nullptr;
         visibleWhenOpened = VisibleWindows();
     };
     MessageCapture::queueAnswer(MessageAnswer::Yes);
@@ -254,13 +253,13 @@ void tst_startup::dueReminderAskedOnceBeforeMainWindow() {
     QVERIFY(asked.first().buttons == MessageButtons::YesNo);
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls.first().toString(),
-             modHelp::WebSiteAddress() +
+             WebSiteAddress() +
                  QStringLiteral("/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html"));
     QVERIFY(!mainWindowExisted);
     QVERIFY(visibleWhenOpened.isEmpty());
-    QVERIFY(Program::MainWindow());
-    QVERIFY(Program::MainWindow()->isVisible());
+    QVERIFY(Program::CurrentMainWindow());
+    QVERIFY(Program::CurrentMainWindow()->isVisible());
 }
 
-ZT_TEST_MAIN(tst_startup)
+ZT_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"

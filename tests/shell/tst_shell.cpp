@@ -1,9 +1,9 @@
 #include "BuildConfig.h"
 #include "Random.h"
+#include "Referral.h"
 #include "ShowMessage.h"
 #include "TestSupport.h"
-#include "modHelp.h"
-#include "modTellAFriend.h"
+#include "WebPages.h"
 
 #include <QApplication>
 #include <QUrlQuery>
@@ -41,18 +41,17 @@ private slots:
     void linkOpensItsPage_data() {
         QTest::addColumn<Procedure>("procedure");
         QTest::addColumn<QString>("address");
-        QTest::newRow("home page, bare host") << &modHelp::OpenHomePage << site;
-        QTest::newRow("softwares") << &modHelp::OpenSoftwaresPage << site + "/zentarisoftwares";
-        QTest::newRow("donate, help site") << &modHelp::OpenDonatePage << help + "/donate.html";
+        QTest::newRow("home page, bare host") << &OpenHomePage << site;
+        QTest::newRow("softwares") << &OpenSoftwaresPage << site + "/zentarisoftwares";
+        QTest::newRow("donate, help site") << &OpenDonatePage << help + "/donate.html";
         QTest::newRow("online help")
-            << &modHelp::OpenOnlineHelpPage
+            << &OpenOnlineHelpPage
             << site + "/di-dadi-dizaruva-vudiro/di-dadi-dizaruva-vudiro-help.html";
-        QTest::newRow("co-brand, help site")
-            << &modHelp::OpenCoBrandPage << help + "/co-brand.html";
+        QTest::newRow("co-brand, help site") << &OpenCoBrandPage << help + "/co-brand.html";
         QTest::newRow("fully branded, help site")
-            << &modHelp::OpenFullBrandPage << help + "/fully-branded.html";
+            << &OpenFullBrandPage << help + "/fully-branded.html";
         QTest::newRow("download")
-            << &modHelp::OpenDownloadPage
+            << &OpenDownloadPage
             << site + "/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html";
     }
     void linkOpensItsPage() {
@@ -65,8 +64,8 @@ private slots:
     }
 
     void siteAddressesHaveNoTrailingSlash() {
-        QCOMPARE(modHelp::WebSiteAddress(), site);
-        QCOMPARE(modHelp::HelpSiteAddress(), help);
+        QCOMPARE(WebSiteAddress(), site);
+        QCOMPARE(HelpSiteAddress(), help);
         QVERIFY(!site.endsWith(u'/'));
         QVERIFY(!help.endsWith(u'/'));
     }
@@ -83,7 +82,7 @@ private slots:
     void pageThatDoesNotOpenIsNotReported() {
         QFETCH(QString, address);
         QFETCH(int, handed);
-        modHelp::OpenWebPage(address);
+        OpenWebPage(address);
         QCOMPARE(recorder->urls.size(), handed);
         QVERIFY(MessageCapture::asked().isEmpty());
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -91,7 +90,7 @@ private slots:
 
     void encodedAddressIsHandedOnUnchanged() {
         const QString address = site + "/p?a=Ann%20%26%20Bob&b=%E6%97%A5%0D%0A&c=http%3A%2F%2Fx%2F";
-        modHelp::OpenWebPage(address);
+        OpenWebPage(address);
         QCOMPARE(recorder->addresses(), QStringList{address});
     }
 
@@ -132,7 +131,7 @@ private slots:
     void referralFieldMissing() {
         QFETCH(Referral, referral);
         QFETCH(QString, message);
-        modTellAFriend::SubmitReferral(referral);
+        SubmitReferral(referral);
         QCOMPARE(MessageCapture::asked().size(), 1);
         const MessageCapture::Asked asked = MessageCapture::asked().first();
         QCOMPARE(asked.text, message);
@@ -163,7 +162,7 @@ private slots:
     }
     void referralReachesThePageAsTyped() {
         QFETCH(Referral, referral);
-        modTellAFriend::SubmitReferral(referral);
+        SubmitReferral(referral);
         QVERIFY(MessageCapture::asked().isEmpty());
         QCOMPARE(recorder->urls.size(), 1);
 
@@ -173,7 +172,7 @@ private slots:
         QCOMPARE(url.path(), QStringLiteral("/dazo-vorar-o-zuvara.php"));
         QVERIFY(url.fragment().isNull());
         const QString encoded = url.toString(QUrl::FullyEncoded);
-        QCOMPARE(encoded, modTellAFriend::ReferralAddress(referral));
+        QCOMPARE(encoded, ReferralAddress(referral));
         for (const char c : {' ', '\r', '\n', '#', '+'})
             QVERIFY2(!encoded.contains(QLatin1Char(c)), qPrintable(encoded));
 
@@ -186,8 +185,8 @@ private slots:
     }
 
     void sameReferralTwiceOpensTwice() {
-        modTellAFriend::SubmitReferral(filledIn());
-        modTellAFriend::SubmitReferral(filledIn());
+        SubmitReferral(filledIn());
+        SubmitReferral(filledIn());
         QCOMPARE(recorder->urls.size(), 2);
         QCOMPARE(recorder->urls.at(0), recorder->urls.at(1));
     }

@@ -2,7 +2,8 @@
 #include "Clock.h"
 #include "ShowMessage.h"
 #include "TestSupport.h"
-#include "modHelp.h"
+#include "UpdateReminder.h"
+#include "WebPages.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +64,7 @@ private slots:
                                  ApplicationName() + QStringLiteral(".ini");
         QCOMPARE(userFile, expected);
         QVERIFY(!QFile::exists(expected));
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
         QVERIFY(QFile::exists(expected));
         QSettings file(expected, QSettings::IniFormat);
         QCOMPARE(file.value(QStringLiteral("Settings/Duration")).toString(), iso(today));
@@ -119,7 +120,7 @@ private slots:
             store(stored.toString());
         MessageCapture::queueAnswer(answer);
 
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
 
         const auto asked = MessageCapture::asked();
         QCOMPARE(asked.size(), asks ? 1 : 0);
@@ -137,7 +138,7 @@ private slots:
         MessageCapture::queueAnswer(MessageAnswer::Yes);
         QString storedWhenOpened;
         recorder->onOpen = [&](const QUrl &) { storedWhenOpened = storedValue(); };
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
         QCOMPARE(recorder->urls.size(), 1);
         QCOMPARE(storedWhenOpened, iso(today));
     }
@@ -153,20 +154,20 @@ private slots:
         store(iso(today.addDays(-20)));
         MessageCapture::queueAnswer(answer);
         MessageCapture::queueAnswer(answer);
-        modHelp::CheckUpdateReminder();
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
+        CheckUpdateReminder();
         QCOMPARE(MessageCapture::asked().size(), 1);
         QCOMPARE(recorder->urls.size(), answer == MessageAnswer::Yes ? 1 : 0);
     }
 
     void askedAgainFifteenDaysLater() {
         store(iso(today.addDays(-20)));
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
         SetTodayForTesting(today.addDays(14));
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
         QCOMPARE(MessageCapture::asked().size(), 1);
         SetTodayForTesting(today.addDays(15));
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
         QCOMPARE(MessageCapture::asked().size(), 2);
         QCOMPARE(storedValue(), iso(today.addDays(15)));
     }
@@ -201,10 +202,10 @@ private slots:
         }
 
         MessageCapture::queueAnswer(MessageAnswer::Yes);
-        modHelp::CheckUpdateReminder(); // start-up
-        modHelp::CheckUpdateReminder(); // main window
+        CheckUpdateReminder(); // start-up
+        CheckUpdateReminder(); // main window
         SetTodayForTesting(today.addDays(1));
-        modHelp::CheckUpdateReminder(); // next day's start
+        CheckUpdateReminder(); // next day's start
         QVERIFY(MessageCapture::asked().isEmpty());
         QVERIFY(recorder->urls.isEmpty());
     }
@@ -219,8 +220,8 @@ private slots:
             QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
             QSKIP("file permissions do not bind this user (root); the folder case covers it");
         }
-        modHelp::CheckUpdateReminder();
-        modHelp::CheckUpdateReminder();
+        CheckUpdateReminder();
+        CheckUpdateReminder();
         QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(MessageCapture::asked().isEmpty());
         QCOMPARE(storedValue(), iso(today.addDays(-40)));

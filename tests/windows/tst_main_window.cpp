@@ -1,17 +1,17 @@
 // The main and results windows driven by control name with real key and mouse events, headless:
 // message boxes are captured, addresses handed to the desktop are recorded, EndProgram is a
 // counter, and the clipboard is the offscreen platform's own.
-#include "ClickLabel.h"
+#include "AboutWindow.h"
+#include "ClosingWindow.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
+#include "MainWindow.h"
 #include "Pinnacle.h"
 #include "Program.h"
+#include "ResultsWindow.h"
 #include "ShowMessage.h"
 #include "TestSupport.h"
-#include "frmAbout.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
-#include "frmPinnaclePhases.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,10 +42,10 @@ QString ShownReport(const char *day, const char *month, const char *year) {
     return QString::fromStdString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-frmPinnaclePhases *VisibleResultsWindow() {
+ResultsWindow *VisibleResultsWindow() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        auto *results = qobject_cast<frmPinnaclePhases *>(window);
+        auto *results = qobject_cast<ResultsWindow *>(window);
         if (results && results->isVisible())
             return results;
     }
@@ -76,7 +76,7 @@ void MovePointerOver(QWidget *widget) {
 enum class MouseAction { Move, Press, Release, Click, DoubleClick, MiddlePress, ArrowKey };
 } // namespace
 
-class tst_main_window : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -114,7 +114,7 @@ private Q_SLOTS:
 private:
     void typeNames(const QString &first, const QString &middle, const QString &last);
     void pickDate(int day, int month, int year);
-    frmPinnaclePhases *clickNext();
+    ResultsWindow *clickNext();
 
     template <class T> T *control(const char *name) {
         T *found = Control<T>(main, name);
@@ -123,25 +123,25 @@ private:
         return found;
     }
 
-    QPointer<frmMain> main;
+    QPointer<MainWindow> main;
     IsolatedSettings settings;
     UrlRecorder recorder;
     int endProgramCalls = 0;
 };
 
-void tst_main_window::initTestCase() {
+void TestMainWindow::initTestCase() {
     QVERIFY(settings.isValid());
-    Program::SetEndProgramHandler([this] { ++endProgramCalls; });
+    Program::SetEndProgramHookForTesting([this] { ++endProgramCalls; });
 }
 
-void tst_main_window::cleanupTestCase() {
-    Program::SetEndProgramHandler({});
+void TestMainWindow::cleanupTestCase() {
+    Program::SetEndProgramHookForTesting({});
 }
 
-void tst_main_window::init() {
+void TestMainWindow::init() {
     settings.clear();
     MessageCapture::start();
-    main = new frmMain;
+    main = new MainWindow;
     Program::SetMainWindow(main);
     main->show();
     main->activateWindow();
@@ -152,32 +152,32 @@ void tst_main_window::init() {
     endProgramCalls = 0;
 }
 
-void tst_main_window::cleanup() {
+void TestMainWindow::cleanup() {
     CloseAllTopLevelWindows();
     Program::SetEnding(false);
     MessageCapture::stop();
     QGuiApplication::clipboard()->clear();
 }
 
-void tst_main_window::typeNames(const QString &first, const QString &middle, const QString &last) {
+void TestMainWindow::typeNames(const QString &first, const QString &middle, const QString &last) {
     QTest::keyClicks(control<QLineEdit>("txtFirstName"), first);
     QTest::keyClicks(control<QLineEdit>("txtMiddleName"), middle);
     QTest::keyClicks(control<QLineEdit>("txtLastName"), last);
 }
 
 // 0 for day, month or year leaves that list without a selection.
-void tst_main_window::pickDate(int day, int month, int year) {
+void TestMainWindow::pickDate(int day, int month, int year) {
     control<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     control<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
     control<QComboBox>("cboYear")->setCurrentIndex(year == 0 ? -1 : year - 1900);
 }
 
-frmPinnaclePhases *tst_main_window::clickNext() {
+ResultsWindow *TestMainWindow::clickNext() {
     QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton);
     return VisibleResultsWindow();
 }
 
-void tst_main_window::listsOpenOnFirstOfJanuary1900() {
+void TestMainWindow::listsOpenOnFirstOfJanuary1900() {
     auto *date = control<QComboBox>("cboDate");
     auto *month = control<QComboBox>("cboMonth");
     auto *year = control<QComboBox>("cboYear");
@@ -193,7 +193,7 @@ void tst_main_window::listsOpenOnFirstOfJanuary1900() {
     QCOMPARE(year->currentText(), QStringLiteral("1900"));
 }
 
-void tst_main_window::validation_data() {
+void TestMainWindow::validation_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("day");
@@ -262,7 +262,7 @@ void tst_main_window::validation_data() {
                                       << "";
 }
 
-void tst_main_window::validation() {
+void TestMainWindow::validation() {
     QFETCH(QString, first);
     QFETCH(QString, last);
     QFETCH(int, day);
@@ -295,7 +295,7 @@ void tst_main_window::validation() {
     QCOMPARE(main->focusWidget()->objectName(), focus);
 }
 
-void tst_main_window::nameFilter_data() {
+void TestMainWindow::nameFilter_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -323,7 +323,7 @@ void tst_main_window::nameFilter_data() {
                                  << "A.B,C!";
 }
 
-void tst_main_window::nameFilter() {
+void TestMainWindow::nameFilter() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -334,7 +334,7 @@ void tst_main_window::nameFilter() {
     QCOMPARE(edit->text(), shown);
 }
 
-void tst_main_window::nameFilterLeavesControlKeys() {
+void TestMainWindow::nameFilterLeavesControlKeys() {
     auto *edit = control<QLineEdit>("txtFirstName");
     QTest::keyClicks(edit, QStringLiteral("abc"));
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -345,10 +345,10 @@ void tst_main_window::nameFilterLeavesControlKeys() {
     QCOMPARE(edit->text(), QStringLiteral("Z"));
 }
 
-void tst_main_window::reportFor29November1975() {
+void TestMainWindow::reportFor29November1975() {
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
     pickDate(29, 11, 1975);
-    frmPinnaclePhases *results = clickNext();
+    ResultsWindow *results = clickNext();
     QVERIFY(results);
     QVERIFY(!main->isVisible());
 
@@ -361,18 +361,18 @@ void tst_main_window::reportFor29November1975() {
     QVERIFY(!Control<QPushButton>(results, "cmdprint")->isVisible());
 }
 
-void tst_main_window::nextThenBackKeepsEntries() {
+void TestMainWindow::nextThenBackKeepsEntries() {
     typeNames(QStringLiteral("ann"), QStringLiteral("b"), QStringLiteral("lee"));
     pickDate(29, 11, 1975);
-    QPointer<frmPinnaclePhases> results = clickNext();
+    QPointer<ResultsWindow> results = clickNext();
     QVERIFY(results);
 
     QTest::mouseClick(Control<QPushButton>(results, "cmdback"), Qt::LeftButton);
 
     QVERIFY(main->isVisible());
     QTRY_VERIFY(results.isNull());
-    QVERIFY(Program::ClosingWindow());
-    QVERIFY(!Program::ClosingWindow()->isVisible());
+    QVERIFY(Program::CurrentClosingWindow());
+    QVERIFY(!Program::CurrentClosingWindow()->isVisible());
     QCOMPARE(endProgramCalls, 0);
     QCOMPARE(control<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
     QCOMPARE(control<QLineEdit>("txtMiddleName")->text(), QStringLiteral("B"));
@@ -382,29 +382,29 @@ void tst_main_window::nextThenBackKeepsEntries() {
     QCOMPARE(control<QComboBox>("cboYear")->currentText(), QStringLiteral("1975"));
 }
 
-void tst_main_window::secondReadingReplacesFirst() {
+void TestMainWindow::secondReadingReplacesFirst() {
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
     pickDate(29, 11, 1975);
-    QPointer<frmPinnaclePhases> first = clickNext();
+    QPointer<ResultsWindow> first = clickNext();
     QVERIFY(first);
     QTest::mouseClick(Control<QPushButton>(first, "cmdback"), Qt::LeftButton);
 
     pickDate(1, 1, 1900);
-    frmPinnaclePhases *second = clickNext();
+    ResultsWindow *second = clickNext();
     QVERIFY(second);
     QVERIFY(second != first.data());
     QCOMPARE(Control<QPlainTextEdit>(second, "txtDisplay")->toPlainText(),
              ShownReport("1", "January", "1900"));
 }
 
-void tst_main_window::showingReportEmptiesClipboard() {
+void TestMainWindow::showingReportEmptiesClipboard() {
     QGuiApplication::clipboard()->setText(QStringLiteral("from another program"));
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
     QVERIFY(clickNext());
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
-void tst_main_window::reportEventsEmptyClipboard_data() {
+void TestMainWindow::reportEventsEmptyClipboard_data() {
     QTest::addColumn<MouseAction>("action");
     QTest::addColumn<bool>("empties");
 
@@ -417,12 +417,12 @@ void tst_main_window::reportEventsEmptyClipboard_data() {
     QTest::newRow("arrow key, not a mouse event") << MouseAction::ArrowKey << false;
 }
 
-void tst_main_window::reportEventsEmptyClipboard() {
+void TestMainWindow::reportEventsEmptyClipboard() {
     QFETCH(MouseAction, action);
     QFETCH(bool, empties);
 
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
-    frmPinnaclePhases *results = clickNext();
+    ResultsWindow *results = clickNext();
     QVERIFY(results);
     auto *display = Control<QPlainTextEdit>(results, "txtDisplay");
     QWidget *viewport = display->viewport();
@@ -460,10 +460,10 @@ void tst_main_window::reportEventsEmptyClipboard() {
     QCOMPARE(QGuiApplication::clipboard()->text(), empties ? QString() : elsewhere);
 }
 
-void tst_main_window::keyboardCopyStaysOnClipboard() {
+void TestMainWindow::keyboardCopyStaysOnClipboard() {
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
     pickDate(29, 11, 1975);
-    frmPinnaclePhases *results = clickNext();
+    ResultsWindow *results = clickNext();
     QVERIFY(results);
     auto *display = Control<QPlainTextEdit>(results, "txtDisplay");
 
@@ -476,14 +476,14 @@ void tst_main_window::keyboardCopyStaysOnClipboard() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
-void tst_main_window::leavingMainWindow_data() {
+void TestMainWindow::leavingMainWindow_data() {
     QTest::addColumn<QString>("way");
     QTest::newRow("File, Exit") << "mnuExit";
     QTest::newRow("hidden Exit button") << "cmdExit";
     QTest::newRow("title-bar close") << "close";
 }
 
-void tst_main_window::leavingMainWindow() {
+void TestMainWindow::leavingMainWindow() {
     QFETCH(QString, way);
 
     if (way == QLatin1String("mnuExit"))
@@ -493,52 +493,52 @@ void tst_main_window::leavingMainWindow() {
     else
         main->close();
 
-    QVERIFY(Program::ClosingWindow());
-    QVERIFY(Program::ClosingWindow()->isVisible());
+    QVERIFY(Program::CurrentClosingWindow());
+    QVERIFY(Program::CurrentClosingWindow()->isVisible());
     QTRY_VERIFY(main.isNull());
-    QCOMPARE(Program::MainWindow(), nullptr);
+    QCOMPARE(Program::CurrentMainWindow(), nullptr);
     QCOMPARE(endProgramCalls, 0);
     QVERIFY(!Program::IsEnding());
     QVERIFY(MessageCapture::asked().isEmpty());
 }
 
-void tst_main_window::fileExitByKeyboard() {
+void TestMainWindow::fileExitByKeyboard() {
     QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
     auto *file = control<QMenu>("nuFile");
     QTRY_VERIFY(file->isVisible());
     QTest::keyClick(file, Qt::Key_X);
 
     QTRY_VERIFY(main.isNull());
-    QVERIFY(Program::ClosingWindow());
-    QVERIFY(Program::ClosingWindow()->isVisible());
+    QVERIFY(Program::CurrentClosingWindow());
+    QVERIFY(Program::CurrentClosingWindow()->isVisible());
 }
 
-void tst_main_window::closingResultsByTitleBar() {
+void TestMainWindow::closingResultsByTitleBar() {
     typeNames(QStringLiteral("ann"), QString(), QStringLiteral("lee"));
-    QPointer<frmPinnaclePhases> results = clickNext();
+    QPointer<ResultsWindow> results = clickNext();
     QVERIFY(results);
 
     QVERIFY(results->close());
 
-    QVERIFY(Program::ClosingWindow());
-    QVERIFY(Program::ClosingWindow()->isVisible());
+    QVERIFY(Program::CurrentClosingWindow());
+    QVERIFY(Program::CurrentClosingWindow()->isVisible());
     QTRY_VERIFY(results.isNull());
     QVERIFY(main);
     QVERIFY(!main->isVisible());
     QCOMPARE(endProgramCalls, 0);
 }
 
-void tst_main_window::closingWindowCreatedOnceAndQuietWhileEnding() {
-    QCOMPARE(Program::ClosingWindow(), nullptr);
+void TestMainWindow::closingWindowCreatedOnceAndQuietWhileEnding() {
+    QCOMPARE(Program::CurrentClosingWindow(), nullptr);
     Program::ShowClosingWindow();
-    QPointer<frmNagScreen2> closing = Program::ClosingWindow();
+    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
     QVERIFY(closing);
     QVERIFY(closing->isVisible());
 
     Program::HideClosingWindow();
     QVERIFY(!closing->isVisible());
     Program::ShowClosingWindow();
-    QCOMPARE(Program::ClosingWindow(), closing.data());
+    QCOMPARE(Program::CurrentClosingWindow(), closing.data());
     QVERIFY(closing->isVisible());
 
     Program::HideClosingWindow();
@@ -549,13 +549,13 @@ void tst_main_window::closingWindowCreatedOnceAndQuietWhileEnding() {
     QVERIFY(!closing->isVisible());
 }
 
-void tst_main_window::links_data() {
+void TestMainWindow::links_data() {
     QTest::addColumn<bool>("onResults");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    const QString web = modHelp::WebSiteAddress();
-    const QString help = modHelp::HelpSiteAddress();
+    const QString web = WebSiteAddress();
+    const QString help = HelpSiteAddress();
     const QString fullBrand = help + QStringLiteral("/fully-branded.html");
 
     QTest::newRow("main: Help, Online Help")
@@ -576,7 +576,7 @@ void tst_main_window::links_data() {
     QTest::newRow("results: fully branded offer") << true << "lblFullBrand" << fullBrand;
 }
 
-void tst_main_window::links() {
+void TestMainWindow::links() {
     QFETCH(bool, onResults);
     QFETCH(QString, control);
     QFETCH(QString, address);
@@ -589,7 +589,7 @@ void tst_main_window::links() {
         QVERIFY(window);
     }
 
-    if (auto *label = Control<ClickLabel>(window, name.constData())) {
+    if (auto *label = Control<LinkLabel>(window, name.constData())) {
         QTest::mouseClick(label, Qt::LeftButton);
     } else {
         auto *action = Control<QAction>(window, name.constData());
@@ -604,14 +604,14 @@ void tst_main_window::links() {
     QVERIFY(window->isVisible());
 }
 
-void tst_main_window::aboutIsModal() {
+void TestMainWindow::aboutIsModal() {
     QPointer<QWidget> shown;
     bool modal = false;
     QTimer::singleShot(0, this, [&] {
         // Whatever is found, the dialog is closed so that exec() returns.
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget *window : windows) {
-            if (auto *about = qobject_cast<frmAbout *>(window); about && about->isVisible()) {
+            if (auto *about = qobject_cast<AboutWindow *>(window); about && about->isVisible()) {
                 shown = about;
                 modal = QApplication::activeModalWidget() == about;
                 about->reject();
@@ -627,5 +627,5 @@ void tst_main_window::aboutIsModal() {
     QVERIFY(recorder.urls.isEmpty());
 }
 
-ZT_TEST_MAIN(tst_main_window)
+ZT_TEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

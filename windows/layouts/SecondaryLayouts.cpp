@@ -268,14 +268,12 @@ WindowLayout MakeClosing() {
 }
 } // namespace
 
-namespace Layouts {
-const WindowLayout &frmAbout() {
+const WindowLayout &AboutWindowLayout() {
     static const WindowLayout layout = MakeAbout();
     return layout;
 }
 
-const WindowLayout &frmNagScreen2() {
+const WindowLayout &ClosingWindowLayout() {
     static const WindowLayout layout = MakeClosing();
     return layout;
 }
-} // namespace Layouts

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 // A label that reports a left click, for the link labels of every window.
-class ClickLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;

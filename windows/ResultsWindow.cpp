@@ -1,10 +1,10 @@
-#include "frmPinnaclePhases.h"
+#include "ResultsWindow.h"
 
-#include "ClickLabel.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
+#include "MainWindow.h"
 #include "Program.h"
-#include "frmMain.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -20,14 +20,14 @@ void EmptyClipboard() {
 }
 } // namespace
 
-frmPinnaclePhases::frmPinnaclePhases(QWidget *parent) : QWidget(parent) {
+ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildWindow(this, Layouts::frmPinnaclePhases());
+    BuildWindow(this, ResultsWindowLayout());
     connectControls();
     connectLinks();
 }
 
-void frmPinnaclePhases::connectControls() {
+void ResultsWindow::connectControls() {
     if (auto *display = Control<QPlainTextEdit>(this, "txtDisplay")) {
         connect(display, &QPlainTextEdit::textChanged, this, &EmptyClipboard);
         // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
@@ -35,21 +35,21 @@ void frmPinnaclePhases::connectControls() {
         display->viewport()->installEventFilter(this);
     }
     if (auto *back = Control<QPushButton>(this, "cmdback"))
-        connect(back, &QPushButton::clicked, this, &frmPinnaclePhases::cmdback_Click);
+        connect(back, &QPushButton::clicked, this, &ResultsWindow::cmdback_Click);
 }
 
-void frmPinnaclePhases::connectLinks() {
+void ResultsWindow::connectLinks() {
     const auto onClicked = [this](const char *name, void (*open)()) {
-        if (auto *label = Control<ClickLabel>(this, name))
-            connect(label, &ClickLabel::clicked, this, open);
+        if (auto *label = Control<LinkLabel>(this, name))
+            connect(label, &LinkLabel::clicked, this, open);
     };
-    onClicked("Label61", &modHelp::OpenHomePage);
+    onClicked("Label61", &OpenHomePage);
     // Both promotional labels here lead to the fully branded edition, the co-branding offer too.
-    onClicked("lblCobrand", &modHelp::OpenFullBrandPage);
-    onClicked("lblFullBrand", &modHelp::OpenFullBrandPage);
+    onClicked("lblCobrand", &OpenFullBrandPage);
+    onClicked("lblFullBrand", &OpenFullBrandPage);
 }
 
-bool frmPinnaclePhases::eventFilter(QObject *watched, QEvent *event) {
+bool ResultsWindow::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -63,11 +63,11 @@ bool frmPinnaclePhases::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmPinnaclePhases::cmdback_Click() {
+void ResultsWindow::cmdback_Click() {
     // Closing runs the close handling below, which brings up the closing window; Back then
     // returns to the main window and tucks the closing window away until the user leaves.
     close();
-    frmMain *main = Program::MainWindow();
+    MainWindow *main = Program::CurrentMainWindow();
     if (main)
         main->show();
     Program::HideClosingWindow();
@@ -75,7 +75,7 @@ void frmPinnaclePhases::cmdback_Click() {
         main->activateWindow();
 }
 
-void frmPinnaclePhases::closeEvent(QCloseEvent *event) {
+void ResultsWindow::closeEvent(QCloseEvent *event) {
     if (!Program::IsEnding())
         Program::ShowClosingWindow();
     event->accept();

@@ -333,14 +333,12 @@ WindowLayout MakeResults() {
 }
 } // namespace
 
-namespace Layouts {
-const WindowLayout &frmMain() {
+const WindowLayout &MainWindowLayout() {
     static const WindowLayout layout = MakeMain();
     return layout;
 }
 
-const WindowLayout &frmPinnaclePhases() {
+const WindowLayout &ResultsWindowLayout() {
     static const WindowLayout layout = MakeResults();
     return layout;
 }
-} // namespace Layouts

@@ -2,10 +2,10 @@
 #include <QDialog>
 
 // The About window: shown modal, created afresh for each showing, closed by its one button.
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

@@ -1,12 +1,12 @@
 // The closing window driven by control name, headless: messages are captured, addresses handed to
 // the desktop are recorded, and EndProgram is a counter.
+#include "ClosingWindow.h"
 #include "LayoutBuilder.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "TestSupport.h"
-#include "frmNagScreen2.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <memory>
 
-class tst_closing : public QObject {
+class TestClosingWindow : public QObject {
     Q_OBJECT
 
 public Q_SLOTS:
@@ -58,7 +58,7 @@ private Q_SLOTS:
     void leavingCallsEndProgram();
 
 private:
-    std::unique_ptr<frmNagScreen2> showActive();
+    std::unique_ptr<ClosingWindow> showActive();
     QUrl pageOf(void (*open)());
     static QString boxText(const QWidget *box);
 
@@ -68,15 +68,15 @@ private:
     int endProgramCalls = 0;
 };
 
-void tst_closing::initTestCase() {
-    Program::SetEndProgramHandler([this] { ++endProgramCalls; });
+void TestClosingWindow::initTestCase() {
+    Program::SetEndProgramHookForTesting([this] { ++endProgramCalls; });
 }
 
-void tst_closing::cleanupTestCase() {
-    Program::SetEndProgramHandler({});
+void TestClosingWindow::cleanupTestCase() {
+    Program::SetEndProgramHookForTesting({});
 }
 
-void tst_closing::init() {
+void TestClosingWindow::init() {
     MessageCapture::start();
     PinRandomSeedForTesting(1u);
     settings.clear();
@@ -84,14 +84,14 @@ void tst_closing::init() {
     endProgramCalls = 0;
 }
 
-void tst_closing::cleanup() {
+void TestClosingWindow::cleanup() {
     MessageCapture::stop();
     PinRandomSeedForTesting(std::nullopt);
     Program::SetEnding(false);
 }
 
-std::unique_ptr<frmNagScreen2> tst_closing::showActive() {
-    auto window = std::make_unique<frmNagScreen2>();
+std::unique_ptr<ClosingWindow> TestClosingWindow::showActive() {
+    auto window = std::make_unique<ClosingWindow>();
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
@@ -99,7 +99,7 @@ std::unique_ptr<frmNagScreen2> tst_closing::showActive() {
     return window;
 }
 
-QUrl tst_closing::pageOf(void (*open)()) {
+QUrl TestClosingWindow::pageOf(void (*open)()) {
     const qsizetype before = opened.size();
     open();
     const QUrl url = opened.value(before);
@@ -107,26 +107,26 @@ QUrl tst_closing::pageOf(void (*open)()) {
     return url;
 }
 
-QString tst_closing::boxText(const QWidget *box) {
+QString TestClosingWindow::boxText(const QWidget *box) {
     if (auto *line = qobject_cast<const QLineEdit *>(box))
         return line->text();
     return qobject_cast<const QPlainTextEdit *>(box)->toPlainText();
 }
 
-void tst_closing::opensWithFocusOnExit() {
+void TestClosingWindow::opensWithFocusOnExit() {
     const auto window = showActive();
     QVERIFY(window);
     QTRY_COMPARE(QApplication::focusWidget(), Control<QPushButton>(window.get(), "cmdClose"));
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-void tst_closing::promotionalTextPinnedBySeed_data() {
+void TestClosingWindow::promotionalTextPinnedBySeed_data() {
     QTest::addColumn<quint32>("seed");
     for (quint32 seed : {1u, 2u, 7u, 42u, 1000u})
         QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
 }
 
-void tst_closing::promotionalTextPinnedBySeed() {
+void TestClosingWindow::promotionalTextPinnedBySeed() {
     QFETCH(quint32, seed);
     PinRandomSeedForTesting(seed);
     const QString expected = PromotionalText(int(4 * Rnd()));
@@ -134,11 +134,11 @@ void tst_closing::promotionalTextPinnedBySeed() {
     // Draws made before the window exists must not matter: it seeds afresh when created.
     for (int i = 0; i < 5; ++i)
         Rnd();
-    frmNagScreen2 window;
+    ClosingWindow window;
     QCOMPARE(Control<QLabel>(&window, "Label2")->text(), expected);
 }
 
-void tst_closing::promotionalTextCoversAllFour() {
+void TestClosingWindow::promotionalTextCoversAllFour() {
     QSet<QString> all;
     for (int k = 0; k < 4; ++k)
         all.insert(PromotionalText(k));
@@ -147,7 +147,7 @@ void tst_closing::promotionalTextCoversAllFour() {
     QSet<QString> seen;
     for (quint32 seed = 1; seed <= 60 && seen.size() < 4; ++seed) {
         PinRandomSeedForTesting(seed);
-        frmNagScreen2 window;
+        ClosingWindow window;
         const QString text = Control<QLabel>(&window, "Label2")->text();
         QVERIFY2(all.contains(text), qPrintable(text));
         seen.insert(text);
@@ -155,7 +155,7 @@ void tst_closing::promotionalTextCoversAllFour() {
     QCOMPARE(seen, all);
 }
 
-void tst_closing::placeholderOnFocus_data() {
+void TestClosingWindow::placeholderOnFocus_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("untouched");
     QTest::addColumn<QString>("before");
@@ -199,7 +199,7 @@ void tst_closing::placeholderOnFocus_data() {
                                          << "Hi";
 }
 
-void tst_closing::placeholderOnFocus() {
+void TestClosingWindow::placeholderOnFocus() {
     QFETCH(QString, box);
     QFETCH(bool, untouched);
     QFETCH(QString, before);
@@ -230,7 +230,7 @@ void tst_closing::placeholderOnFocus() {
 
 // A click into a box of a window that is not active moves the focus before the window is
 // activated, so the box never sees a focus-in of its own.
-void tst_closing::placeholderWhenWindowWasInactive() {
+void TestClosingWindow::placeholderWhenWindowWasInactive() {
     const auto window = showActive();
     QVERIFY(window);
     QWidget other;
@@ -262,7 +262,7 @@ void tst_closing::placeholderWhenWindowWasInactive() {
 
 // Going to another window and coming back is no move between the boxes: what the user emptied
 // stays empty and gets no placeholder behind their back.
-void tst_closing::placeholderKeptWhenFocusLeavesTheWindow() {
+void TestClosingWindow::placeholderKeptWhenFocusLeavesTheWindow() {
     const auto window = showActive();
     QVERIFY(window);
     auto *name = Control<QLineEdit>(window.get(), "txtName");
@@ -281,7 +281,7 @@ void tst_closing::placeholderKeptWhenFocusLeavesTheWindow() {
     QCOMPARE(name->text(), QString());
 }
 
-void tst_closing::tabReachesHiddenMessageBox() {
+void TestClosingWindow::tabReachesHiddenMessageBox() {
     const auto window = showActive();
     QVERIFY(window);
     auto *friendName = Control<QLineEdit>(window.get(), "txtFriendName");
@@ -296,7 +296,7 @@ void tst_closing::tabReachesHiddenMessageBox() {
     QVERIFY(MessageCapture::asked().isEmpty());
 }
 
-void tst_closing::spaceTypedIntoBox_data() {
+void TestClosingWindow::spaceTypedIntoBox_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("refused");
@@ -311,7 +311,7 @@ void tst_closing::spaceTypedIntoBox_data() {
                                                 << "Bob Ray" << false;
 }
 
-void tst_closing::spaceTypedIntoBox() {
+void TestClosingWindow::spaceTypedIntoBox() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(bool, refused);
@@ -343,7 +343,7 @@ void tst_closing::spaceTypedIntoBox() {
     QVERIFY(target->hasFocus());
 }
 
-void tst_closing::submission_data() {
+void TestClosingWindow::submission_data() {
     QTest::addColumn<QStringList>("entries"); // name, e-mail, friend's name, friend's e-mail
     QTest::addColumn<QString>("message");     // empty when the referral goes through
 
@@ -381,7 +381,7 @@ void tst_closing::submission_data() {
         << QStringLiteral("Please Enter Your Name");
 }
 
-void tst_closing::submission() {
+void TestClosingWindow::submission() {
     QFETCH(QStringList, entries);
     QFETCH(QString, message);
 
@@ -413,7 +413,7 @@ void tst_closing::submission() {
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), entries.at(3).trimmed());
 }
 
-void tst_closing::submissionLeavesBoxesAndFocus() {
+void TestClosingWindow::submissionLeavesBoxesAndFocus() {
     const auto window = showActive();
     QVERIFY(window);
     auto *name = Control<QLineEdit>(window.get(), "txtName");
@@ -441,7 +441,7 @@ void tst_closing::submissionLeavesBoxesAndFocus() {
     QCOMPARE(endProgramCalls, 0);
 }
 
-void tst_closing::messageSentAsTyped_data() {
+void TestClosingWindow::messageSentAsTyped_data() {
     QTest::addColumn<QStringList>("keys"); // typed into the emptied box; "\n" presses Return
     QTest::addColumn<QString>("taf3");
 
@@ -456,7 +456,7 @@ void tst_closing::messageSentAsTyped_data() {
     QTest::newRow("outside ASCII") << QStringList{"Grüße, Zoë ✓"} << QStringLiteral("Grüße, Zoë ✓");
 }
 
-void tst_closing::messageSentAsTyped() {
+void TestClosingWindow::messageSentAsTyped() {
     QFETCH(QStringList, keys);
     QFETCH(QString, taf3);
 
@@ -491,15 +491,15 @@ void tst_closing::messageSentAsTyped() {
     QCOMPARE(QUrlQuery(opened.first()).queryItemValue("taf3", QUrl::FullyDecoded), taf3);
 }
 
-void tst_closing::check1OpensHomePageOnce_data() {
+void TestClosingWindow::check1OpensHomePageOnce_data() {
     QTest::addColumn<bool>("byKeyboard");
     QTest::newRow("mouse") << false;
     QTest::newRow("space bar") << true;
 }
 
-void tst_closing::check1OpensHomePageOnce() {
+void TestClosingWindow::check1OpensHomePageOnce() {
     QFETCH(bool, byKeyboard);
-    const QUrl home = pageOf(&modHelp::OpenHomePage);
+    const QUrl home = pageOf(&OpenHomePage);
     QVERIFY(home.isValid());
 
     const auto window = showActive();
@@ -523,22 +523,22 @@ void tst_closing::check1OpensHomePageOnce() {
     }
 }
 
-void tst_closing::goToHomeOpensSoftwaresPage() {
-    const QUrl softwares = pageOf(&modHelp::OpenSoftwaresPage);
+void TestClosingWindow::goToHomeOpensSoftwaresPage() {
+    const QUrl softwares = pageOf(&OpenSoftwaresPage);
     const auto window = showActive();
     QVERIFY(window);
     QTest::mouseClick(Control<QLabel>(window.get(), "lblGoToHome"), Qt::LeftButton);
     QCOMPARE(opened, QList<QUrl>{softwares});
 }
 
-void tst_closing::leavingCallsEndProgram_data() {
+void TestClosingWindow::leavingCallsEndProgram_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit clicked") << "click";
     QTest::newRow("Alt+X") << "alt+x";
     QTest::newRow("close box") << "close";
 }
 
-void tst_closing::leavingCallsEndProgram() {
+void TestClosingWindow::leavingCallsEndProgram() {
     QFETCH(QString, how);
     const auto window = showActive();
     QVERIFY(window);
@@ -558,5 +558,5 @@ void tst_closing::leavingCallsEndProgram() {
     QVERIFY(opened.isEmpty());
 }
 
-ZT_TEST_MAIN(tst_closing)
-#include "tst_closing.moc"
+ZT_TEST_MAIN(TestClosingWindow)
+#include "tst_closing_window.moc"

@@ -4,10 +4,10 @@
 // The results window: a read-only viewer of one report, filled by the main window's Next.
 // Every mouse event over the report and every change of its text empties the clipboard;
 // copying with the keyboard is left alone. Closing the window, by Back or otherwise, deletes it.
-class frmPinnaclePhases : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmPinnaclePhases(QWidget *parent = nullptr);
+    explicit ResultsWindow(QWidget *parent = nullptr);
 
 public Q_SLOTS:
     void cmdback_Click();

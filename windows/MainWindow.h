@@ -2,15 +2,15 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class frmPinnaclePhases;
+class ResultsWindow;
 
 // The window where a reading starts: three names, the birth date from three lists, and Next,
 // which checks the entries, hides this window and fills a fresh results window. Closing this
 // window brings up the closing window; the program itself ends only through EndProgram.
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     bool ValidateEntries();
     // Of the two offers laid over one another, shows the fully branded edition's or the
@@ -32,5 +32,5 @@ private:
     void Form_Load();
     void mnuAbout_Click();
 
-    QPointer<frmPinnaclePhases> results;
+    QPointer<ResultsWindow> results;
 };

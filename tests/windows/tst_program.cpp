@@ -1,15 +1,15 @@
 // The closing window across a whole run, with the real start-up and EndProgram: a reading, Back,
 // a second reading, closing the results, a referral, and the way out.
+#include "ClosingWindow.h"
 #include "LayoutBuilder.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "Random.h"
+#include "ResultsWindow.h"
 #include "ShowMessage.h"
 #include "SingleInstance.h"
 #include "Startup.h"
 #include "TestSupport.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
-#include "frmPinnaclePhases.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,11 +22,10 @@
 #include <QUrlQuery>
 
 namespace {
-frmPinnaclePhases *VisibleResultsWindow() {
+ResultsWindow *VisibleResultsWindow() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        if (auto *results = qobject_cast<frmPinnaclePhases *>(window);
-            results && results->isVisible())
+        if (auto *results = qobject_cast<ResultsWindow *>(window); results && results->isVisible())
             return results;
     }
     return nullptr;
@@ -54,7 +53,7 @@ struct ShowCounter : QObject {
 };
 } // namespace
 
-class tst_closing_lifecycle : public QObject {
+class TestProgram : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -66,37 +65,37 @@ private Q_SLOTS:
     void readBackReadAgainAndLeave();
 
 private:
-    frmPinnaclePhases *readFor(frmMain *main, int day, int month, int year);
+    ResultsWindow *readFor(MainWindow *main, int day, int month, int year);
 
     QTemporaryDir lockDir;
     IsolatedSettings settings;
     UrlRecorder recorder;
 };
 
-void tst_closing_lifecycle::initTestCase() {
+void TestProgram::initTestCase() {
     QVERIFY(lockDir.isValid());
     QVERIFY(settings.isValid());
     // As the program's main has it: only EndProgram leaves the event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void tst_closing_lifecycle::init() {
+void TestProgram::init() {
     settings.clear();
     MessageCapture::start();
     recorder.clear();
 }
 
-void tst_closing_lifecycle::cleanup() {
+void TestProgram::cleanup() {
     CloseAllTopLevelWindows();
     SingleInstance::Release();
     Program::SetEnding(false);
-    Program::SetEndProgramHandler({});
+    Program::SetEndProgramHookForTesting({});
     PinRandomSeedForTesting(std::nullopt);
     MessageCapture::stop();
     QVERIFY(LocalEventLoopsRun());
 }
 
-frmPinnaclePhases *tst_closing_lifecycle::readFor(frmMain *main, int day, int month, int year) {
+ResultsWindow *TestProgram::readFor(MainWindow *main, int day, int month, int year) {
     Control<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
     Control<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
     Control<QComboBox>(main, "cboYear")->setCurrentIndex(year - 1900);
@@ -104,13 +103,13 @@ frmPinnaclePhases *tst_closing_lifecycle::readFor(frmMain *main, int day, int mo
     return VisibleResultsWindow();
 }
 
-void tst_closing_lifecycle::readBackReadAgainAndLeave_data() {
+void TestProgram::readBackReadAgainAndLeave_data() {
     QTest::addColumn<QString>("way");
     QTest::newRow("Exit clicked") << "click";
     QTest::newRow("close box") << "close";
 }
 
-void tst_closing_lifecycle::readBackReadAgainAndLeave() {
+void TestProgram::readBackReadAgainAndLeave() {
     QFETCH(QString, way);
 
     // The closing window seeds afresh when it is created, so its text is the seed's first draw.
@@ -120,17 +119,17 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
     RunStartup(lockDir.filePath(QStringLiteral("instance.lock")));
     // Whatever the update reminder asked at start-up is no concern here.
     MessageCapture::start();
-    QPointer<frmMain> main = Program::MainWindow();
+    QPointer<MainWindow> main = Program::CurrentMainWindow();
     QVERIFY(main);
     QTest::keyClicks(Control<QLineEdit>(main, "txtFirstName"), QStringLiteral("ann"));
     QTest::keyClicks(Control<QLineEdit>(main, "txtLastName"), QStringLiteral("lee"));
 
-    QPointer<frmPinnaclePhases> results = readFor(main, 29, 11, 1975);
+    QPointer<ResultsWindow> results = readFor(main, 29, 11, 1975);
     QVERIFY(results);
     QTest::mouseClick(Control<QPushButton>(results, "cmdback"), Qt::LeftButton);
     QTRY_VERIFY(results.isNull());
     QVERIFY(main->isVisible());
-    QPointer<frmNagScreen2> closing = Program::ClosingWindow();
+    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
     QVERIFY(closing);
     QVERIFY(!closing->isVisible());
     QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
@@ -139,7 +138,7 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
     QVERIFY(results);
     QVERIFY(results->close());
     QTRY_VERIFY(results.isNull());
-    QCOMPARE(Program::ClosingWindow(), closing.data());
+    QCOMPARE(Program::CurrentClosingWindow(), closing.data());
     QVERIFY(closing->isVisible());
     QVERIFY(!main->isVisible());
     QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
@@ -185,5 +184,5 @@ void tst_closing_lifecycle::readBackReadAgainAndLeave() {
     QVERIFY(closing.isNull());
 }
 
-ZT_TEST_MAIN(tst_closing_lifecycle)
-#include "tst_closing_lifecycle.moc"
+ZT_TEST_MAIN(TestProgram)
+#include "tst_program.moc"

@@ -10,10 +10,10 @@ class QPushButton;
 // The closing window: the program's way out. Created on its first showing, then only hidden and
 // shown until the program ends; it carries a random promotional text, two links to the maker's
 // site and the refer-a-friend form.
-class frmNagScreen2 : public QWidget {
+class ClosingWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmNagScreen2(QWidget *parent = nullptr);
+    explicit ClosingWindow(QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,13 +1,14 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
-#include "ClickLabel.h"
+#include "AboutWindow.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
 #include "Pinnacle.h"
 #include "Program.h"
+#include "ResultsWindow.h"
 #include "ShowMessage.h"
-#include "frmAbout.h"
-#include "frmPinnaclePhases.h"
-#include "modHelp.h"
+#include "UpdateReminder.h"
+#include "WebPages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,53 +39,53 @@ QString Capitalised(const QString &typed) {
 }
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildWindow(this, Layouts::frmMain());
+    BuildWindow(this, MainWindowLayout());
     connectMenus();
     connectLinks();
     installNameFilter();
     Form_Load();
 }
 
-void frmMain::connectMenus() {
+void MainWindow::connectMenus() {
     const auto onTriggered = [this](const char *name, auto handler) {
         if (auto *action = Control<QAction>(this, name))
             connect(action, &QAction::triggered, this, handler);
     };
     onTriggered("mnuNext", [this] { cmdNext_Click(); });
     onTriggered("mnuExit", [this] { cmdExit_Click(); });
-    onTriggered("mnuOnline", &modHelp::OpenOnlineHelpPage);
-    onTriggered("mnuVisit", &modHelp::OpenHomePage);
-    onTriggered("mnuUpdate", &modHelp::OpenDownloadPage);
+    onTriggered("mnuOnline", &OpenOnlineHelpPage);
+    onTriggered("mnuVisit", &OpenHomePage);
+    onTriggered("mnuUpdate", &OpenDownloadPage);
     onTriggered("mnuAbout", [this] { mnuAbout_Click(); });
-    onTriggered("mnuDonate", &modHelp::OpenDonatePage);
-    onTriggered("mkmoney", &modHelp::OpenFullBrandPage);
+    onTriggered("mnuDonate", &OpenDonatePage);
+    onTriggered("mkmoney", &OpenFullBrandPage);
 
     if (auto *next = Control<QPushButton>(this, "cmdNext"))
-        connect(next, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+        connect(next, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
     if (auto *exit = Control<QPushButton>(this, "cmdExit"))
-        connect(exit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+        connect(exit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
 }
 
-void frmMain::connectLinks() {
+void MainWindow::connectLinks() {
     const auto onClicked = [this](const char *name, void (*open)()) {
-        if (auto *label = Control<ClickLabel>(this, name))
-            connect(label, &ClickLabel::clicked, this, open);
+        if (auto *label = Control<LinkLabel>(this, name))
+            connect(label, &LinkLabel::clicked, this, open);
     };
-    onClicked("Label61", &modHelp::OpenHomePage);
-    onClicked("lblCobrand", &modHelp::OpenCoBrandPage);
-    onClicked("lblFullBrand", &modHelp::OpenFullBrandPage);
+    onClicked("Label61", &OpenHomePage);
+    onClicked("lblCobrand", &OpenCoBrandPage);
+    onClicked("lblFullBrand", &OpenFullBrandPage);
 }
 
-void frmMain::installNameFilter() {
+void MainWindow::installNameFilter() {
     for (const char *name : nameBoxes) {
         if (auto *box = Control<QLineEdit>(this, name))
             box->installEventFilter(this);
     }
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QString capitals = Capitalised(key->text());
@@ -99,8 +100,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::Form_Load() {
-    modHelp::CheckUpdateReminder();
+void MainWindow::Form_Load() {
+    CheckUpdateReminder();
 
     QStringList days;
     for (int day = 1; day <= 31; ++day)
@@ -125,7 +126,7 @@ void frmMain::Form_Load() {
     fill("cboYear", years);
 }
 
-bool frmMain::ValidateEntries() {
+bool MainWindow::ValidateEntries() {
     auto *firstName = Control<QLineEdit>(this, "txtFirstName");
     auto *lastName = Control<QLineEdit>(this, "txtLastName");
     auto *date = Control<QComboBox>(this, "cboDate");
@@ -168,7 +169,7 @@ bool frmMain::ValidateEntries() {
     return true;
 }
 
-void frmMain::cmdNext_Click() {
+void MainWindow::cmdNext_Click() {
     if (!ValidateEntries())
         return;
 
@@ -176,7 +177,7 @@ void frmMain::cmdNext_Click() {
 
     // A closed results window may still await deletion; each reading gets a fresh one.
     if (!results || !results->isVisible())
-        results = new frmPinnaclePhases;
+        results = new ResultsWindow;
     results->show();
 
     auto *display = Control<QPlainTextEdit>(results, "txtDisplay");
@@ -202,22 +203,22 @@ void frmMain::cmdNext_Click() {
     display->setTextCursor(cursor);
 }
 
-void frmMain::cmdExit_Click() {
+void MainWindow::cmdExit_Click() {
     Program::ShowClosingWindow();
     close();
 }
 
-void frmMain::BringOfferToFront(bool fullBrand) {
-    if (auto *label = Control<ClickLabel>(this, fullBrand ? "lblFullBrand" : "lblCobrand"))
+void MainWindow::BringOfferToFront(bool fullBrand) {
+    if (auto *label = Control<LinkLabel>(this, fullBrand ? "lblFullBrand" : "lblCobrand"))
         label->raise();
 }
 
-void frmMain::mnuAbout_Click() {
-    frmAbout about(this);
+void MainWindow::mnuAbout_Click() {
+    AboutWindow about(this);
     about.exec();
 }
 
-void frmMain::closeEvent(QCloseEvent *event) {
+void MainWindow::closeEvent(QCloseEvent *event) {
     if (!Program::IsEnding())
         Program::ShowClosingWindow();
     event->accept();

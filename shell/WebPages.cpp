@@ -1,11 +1,10 @@
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include "BuildConfig.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace modHelp {
 QString WebSiteAddress() {
     return QStringLiteral("http://" ZT_WEB_HOST);
 }
@@ -52,4 +51,3 @@ void OpenDownloadPage() {
     OpenWebPage(WebSiteAddress() +
                 QStringLiteral("/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html"));
 }
-} // namespace modHelp

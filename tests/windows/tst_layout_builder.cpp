@@ -1,6 +1,6 @@
 #include "BuildConfig.h"
-#include "ClickLabel.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -27,16 +27,16 @@ std::unique_ptr<QWidget> Build(const QString &which) {
     std::unique_ptr<QWidget> window;
     if (which == u"main") {
         window = std::make_unique<QMainWindow>();
-        BuildWindow(window.get(), Layouts::frmMain());
+        BuildWindow(window.get(), MainWindowLayout());
     } else if (which == u"results") {
         window = std::make_unique<QWidget>();
-        BuildWindow(window.get(), Layouts::frmPinnaclePhases());
+        BuildWindow(window.get(), ResultsWindowLayout());
     } else if (which == u"about") {
         window = std::make_unique<QDialog>();
-        BuildWindow(window.get(), Layouts::frmAbout());
+        BuildWindow(window.get(), AboutWindowLayout());
     } else {
         window = std::make_unique<QWidget>();
-        BuildWindow(window.get(), Layouts::frmNagScreen2());
+        BuildWindow(window.get(), ClosingWindowLayout());
     }
     return window;
 }
@@ -57,7 +57,7 @@ qsizetype LengthForDefaultHost(const QString &text) {
 }
 } // namespace
 
-class tst_Layout : public QObject {
+class TestLayoutBuilder : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -95,7 +95,7 @@ private Q_SLOTS:
     void clickLabelReportsLeftClicksInside();
 };
 
-void tst_Layout::placesControlsInPixels_data() {
+void TestLayoutBuilder::placesControlsInPixels_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("container");
@@ -136,7 +136,7 @@ void tst_Layout::placesControlsInPixels_data() {
                                                      << "" << QRect(24, 8, 36, 36);
 }
 
-void tst_Layout::placesControlsInPixels() {
+void TestLayoutBuilder::placesControlsInPixels() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, container);
@@ -152,7 +152,7 @@ void tst_Layout::placesControlsInPixels() {
     QCOMPARE(widget->geometry(), geometry);
 }
 
-void tst_Layout::fixesClientArea_data() {
+void TestLayoutBuilder::fixesClientArea_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QSize>("client");
 
@@ -162,7 +162,7 @@ void tst_Layout::fixesClientArea_data() {
     QTest::newRow("closing 11115 x 4725") << "closing" << QSize(741, 315);
 }
 
-void tst_Layout::fixesClientArea() {
+void TestLayoutBuilder::fixesClientArea() {
     QFETCH(QString, window);
     QFETCH(QSize, client);
 
@@ -181,7 +181,7 @@ void tst_Layout::fixesClientArea() {
     QCOMPARE(area->size(), client);
 }
 
-void tst_Layout::framesEveryWindowAlike_data() {
+void TestLayoutBuilder::framesEveryWindowAlike_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<Qt::WindowType>("type");
 
@@ -191,7 +191,7 @@ void tst_Layout::framesEveryWindowAlike_data() {
     QTest::newRow("closing") << "closing" << Qt::Window;
 }
 
-void tst_Layout::framesEveryWindowAlike() {
+void TestLayoutBuilder::framesEveryWindowAlike() {
     QFETCH(QString, window);
     QFETCH(Qt::WindowType, type);
 
@@ -206,7 +206,7 @@ void tst_Layout::framesEveryWindowAlike() {
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void tst_Layout::stacksEarlierRowsInFront_data() {
+void TestLayoutBuilder::stacksEarlierRowsInFront_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("behind");
@@ -219,7 +219,7 @@ void tst_Layout::stacksEarlierRowsInFront_data() {
                                                                        << "lblFullBrand";
 }
 
-void tst_Layout::stacksEarlierRowsInFront() {
+void TestLayoutBuilder::stacksEarlierRowsInFront() {
     QFETCH(QString, window);
     QFETCH(QString, front);
     QFETCH(QString, behind);
@@ -234,7 +234,7 @@ void tst_Layout::stacksEarlierRowsInFront() {
     QCOMPARE(inFront->parentWidget()->childAt(overlap.center()), inFront);
 }
 
-void tst_Layout::tabsInTabNumberOrder_data() {
+void TestLayoutBuilder::tabsInTabNumberOrder_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
 
@@ -249,7 +249,7 @@ void tst_Layout::tabsInTabNumberOrder_data() {
                                     "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage"};
 }
 
-void tst_Layout::tabsInTabNumberOrder() {
+void TestLayoutBuilder::tabsInTabNumberOrder() {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
 
@@ -267,7 +267,7 @@ void tst_Layout::tabsInTabNumberOrder() {
     }
 }
 
-void tst_Layout::keepsHiddenControlsHidden_data() {
+void TestLayoutBuilder::keepsHiddenControlsHidden_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("key");
@@ -278,7 +278,7 @@ void tst_Layout::keepsHiddenControlsHidden_data() {
                                                  << "cmdprint" << int(Qt::Key_P);
 }
 
-void tst_Layout::keepsHiddenControlsHidden() {
+void TestLayoutBuilder::keepsHiddenControlsHidden() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(int, key);
@@ -294,7 +294,7 @@ void tst_Layout::keepsHiddenControlsHidden() {
     QCOMPARE(clicks.count(), 0);
 }
 
-void tst_Layout::appliesFonts_data() {
+void TestLayoutBuilder::appliesFonts_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("face");
@@ -344,7 +344,7 @@ void tst_Layout::appliesFonts_data() {
         << "MS Sans Serif" << 8.25 << false << false;
 }
 
-void tst_Layout::appliesFonts() {
+void TestLayoutBuilder::appliesFonts() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, face);
@@ -363,7 +363,7 @@ void tst_Layout::appliesFonts() {
     QCOMPARE(info.underline(), underline);
 }
 
-void tst_Layout::substitutesMissingFaces() {
+void TestLayoutBuilder::substitutesMissingFaces() {
     InstallFontSubstitutions();
     for (const QString &face : {u"Verdana"_qs, u"MS Sans Serif"_qs}) {
         if (QFontDatabase::families().contains(face, Qt::CaseInsensitive))
@@ -372,7 +372,7 @@ void tst_Layout::substitutesMissingFaces() {
     }
 }
 
-void tst_Layout::appliesColours_data() {
+void TestLayoutBuilder::appliesColours_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("opaque");
@@ -400,7 +400,7 @@ void tst_Layout::appliesColours_data() {
         << "Label2" << false << QColor() << buttonText;
 }
 
-void tst_Layout::appliesColours() {
+void TestLayoutBuilder::appliesColours() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(bool, opaque);
@@ -416,7 +416,7 @@ void tst_Layout::appliesColours() {
     QCOMPARE(widget->palette().color(QPalette::WindowText), text);
 }
 
-void tst_Layout::showsDoubledAmpersandOnce() {
+void TestLayoutBuilder::showsDoubledAmpersandOnce() {
     const auto built = Build(u"main"_qs);
     auto *label = Control<QLabel>(built.get(), "lblCobrand");
     QVERIFY(label);
@@ -428,7 +428,7 @@ void tst_Layout::showsDoubledAmpersandOnce() {
     QVERIFY(!label->buddy());
 }
 
-void tst_Layout::fitsLabelsToTheirText_data() {
+void TestLayoutBuilder::fitsLabelsToTheirText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QPoint>("topLeft");
@@ -443,7 +443,7 @@ void tst_Layout::fitsLabelsToTheirText_data() {
                                                                 << "lblGoToHome" << QPoint(5, 283);
 }
 
-void tst_Layout::fitsLabelsToTheirText() {
+void TestLayoutBuilder::fitsLabelsToTheirText() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QPoint, topLeft);
@@ -460,7 +460,7 @@ void tst_Layout::fitsLabelsToTheirText() {
     QVERIFY(label->geometry().right() < label->parentWidget()->width());
 }
 
-void tst_Layout::buildsMainMenu() {
+void TestLayoutBuilder::buildsMainMenu() {
     const auto built = Build(u"main"_qs);
     auto *window = qobject_cast<QMainWindow *>(built.get());
     QMenuBar *bar = window->menuBar();
@@ -501,7 +501,7 @@ void tst_Layout::buildsMainMenu() {
     }
 }
 
-void tst_Layout::showsHandOverExactlyTheLinks_data() {
+void TestLayoutBuilder::showsHandOverExactlyTheLinks_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("links");
 
@@ -511,7 +511,7 @@ void tst_Layout::showsHandOverExactlyTheLinks_data() {
     QTest::newRow("closing") << "closing" << QStringList{"Check1", "lblGoToHome"};
 }
 
-void tst_Layout::showsHandOverExactlyTheLinks() {
+void TestLayoutBuilder::showsHandOverExactlyTheLinks() {
     QFETCH(QString, window);
     QFETCH(QStringList, links);
 
@@ -526,7 +526,7 @@ void tst_Layout::showsHandOverExactlyTheLinks() {
     QCOMPARE(withHand, links);
 }
 
-void tst_Layout::writesTextsAtTheirLengths_data() {
+void TestLayoutBuilder::writesTextsAtTheirLengths_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qsizetype>("length");
 
@@ -555,7 +555,7 @@ void tst_Layout::writesTextsAtTheirLengths_data() {
     QTest::newRow("no promotional text -1") << PromotionalText(-1) << qsizetype(0);
 }
 
-void tst_Layout::writesTextsAtTheirLengths() {
+void TestLayoutBuilder::writesTextsAtTheirLengths() {
     QFETCH(QString, text);
     QFETCH(qsizetype, length);
 
@@ -567,7 +567,7 @@ void tst_Layout::writesTextsAtTheirLengths() {
                  qPrintable(text));
 }
 
-void tst_Layout::namesEveryControlForScreenReaders_data() {
+void TestLayoutBuilder::namesEveryControlForScreenReaders_data() {
     QTest::addColumn<QString>("window");
     QTest::newRow("main") << "main";
     QTest::newRow("results") << "results";
@@ -575,7 +575,7 @@ void tst_Layout::namesEveryControlForScreenReaders_data() {
     QTest::newRow("closing") << "closing";
 }
 
-void tst_Layout::namesEveryControlForScreenReaders() {
+void TestLayoutBuilder::namesEveryControlForScreenReaders() {
     QFETCH(QString, window);
 
     const auto built = Build(window);
@@ -597,7 +597,7 @@ void tst_Layout::namesEveryControlForScreenReaders() {
     }
 }
 
-void tst_Layout::aboutOkIsDefaultAndCancel() {
+void TestLayoutBuilder::aboutOkIsDefaultAndCancel() {
     const auto built = Build(u"about"_qs);
     auto *dialog = qobject_cast<QDialog *>(built.get());
     auto *ok = Control<QPushButton>(dialog, "cmdOK");
@@ -613,7 +613,7 @@ void tst_Layout::aboutOkIsDefaultAndCancel() {
     QCOMPARE(clicks.count(), 2);
 }
 
-void tst_Layout::closingWindowStartsAsLaidOut() {
+void TestLayoutBuilder::closingWindowStartsAsLaidOut() {
     const auto built = Build(u"closing"_qs);
     auto *check = Control<QPushButton>(built.get(), "Check1");
     QVERIFY(check && check->isCheckable() && !check->isChecked());
@@ -629,7 +629,7 @@ void tst_Layout::closingWindowStartsAsLaidOut() {
     QCOMPARE(message->toPlainText(), u"Your Message\n"_qs);
 }
 
-void tst_Layout::showsProgramIcon() {
+void TestLayoutBuilder::showsProgramIcon() {
     QVERIFY(QFile::exists(ProgramIconPath()));
     const QImage icon(ProgramIconPath());
     QCOMPARE(icon.size(), QSize(32, 32));
@@ -645,7 +645,7 @@ void tst_Layout::showsProgramIcon() {
     }
 }
 
-void tst_Layout::clickLabelReportsLeftClicksInside_data() {
+void TestLayoutBuilder::clickLabelReportsLeftClicksInside_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("clicks");
@@ -655,20 +655,20 @@ void tst_Layout::clickLabelReportsLeftClicksInside_data() {
     QTest::newRow("left released outside") << int(Qt::LeftButton) << QPoint(250, 5) << 0;
 }
 
-void tst_Layout::clickLabelReportsLeftClicksInside() {
+void TestLayoutBuilder::clickLabelReportsLeftClicksInside() {
     QFETCH(int, button);
     QFETCH(QPoint, release);
     QFETCH(int, clicks);
 
-    ClickLabel label(u"Click here"_qs);
+    LinkLabel label(u"Click here"_qs);
     label.resize(100, 20);
     label.show();
     QVERIFY(QTest::qWaitForWindowExposed(&label));
-    QSignalSpy spy(&label, &ClickLabel::clicked);
+    QSignalSpy spy(&label, &LinkLabel::clicked);
     QTest::mousePress(&label, Qt::MouseButton(button), {}, QPoint(10, 5));
     QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
     QCOMPARE(spy.count(), clicks);
 }
 
-ZT_TEST_MAIN(tst_Layout)
-#include "tst_layout.moc"
+ZT_TEST_MAIN(TestLayoutBuilder)
+#include "tst_layout_builder.moc"

@@ -3,7 +3,6 @@
 
 // Every page of the maker's sites is opened through OpenWebPage, fire-and-forget: a browser that
 // does not open is never reported.
-namespace modHelp {
 QString WebSiteAddress();  // "http://" + web host, no trailing slash
 QString HelpSiteAddress(); // "http://" + help host, no trailing slash
 
@@ -15,7 +14,3 @@ void OpenOnlineHelpPage();
 void OpenCoBrandPage();
 void OpenFullBrandPage();
 void OpenDownloadPage();
-
-// Asks, at most once in fifteen days, whether to look for a newer version.
-void CheckUpdateReminder();
-} // namespace modHelp

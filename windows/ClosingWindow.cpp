@@ -1,13 +1,13 @@
-#include "frmNagScreen2.h"
+#include "ClosingWindow.h"
 
-#include "ClickLabel.h"
 #include "LayoutBuilder.h"
+#include "LinkLabel.h"
 #include "Program.h"
 #include "Random.h"
+#include "Referral.h"
 #include "ShowMessage.h"
 #include "Text.h"
-#include "modHelp.h"
-#include "modTellAFriend.h"
+#include "WebPages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,26 +44,26 @@ void WriteBox(QWidget *box, const QString &text) {
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent) {
-    BuildWindow(this, Layouts::frmNagScreen2());
+ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent) {
+    BuildWindow(this, ClosingWindowLayout());
     ConnectControls();
     WatchReferralBoxes();
     Form_Load();
 }
 
-void frmNagScreen2::ConnectControls() {
-    if (auto *lblGoToHome = Control<ClickLabel>(this, "lblGoToHome"))
-        connect(lblGoToHome, &ClickLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+void ClosingWindow::ConnectControls() {
+    if (auto *lblGoToHome = Control<LinkLabel>(this, "lblGoToHome"))
+        connect(lblGoToHome, &LinkLabel::clicked, this, &ClosingWindow::lblGoToHome_Click);
     Check1 = Control<QPushButton>(this, "Check1");
     if (Check1)
-        connect(Check1, &QPushButton::clicked, this, &frmNagScreen2::Check1_Click);
+        connect(Check1, &QPushButton::clicked, this, &ClosingWindow::Check1_Click);
     if (auto *cmdSubmit = Control<QPushButton>(this, "cmdSubmit"))
-        connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+        connect(cmdSubmit, &QPushButton::clicked, this, &ClosingWindow::cmdSubmit_Click);
     if (auto *cmdClose = Control<QPushButton>(this, "cmdClose"))
-        connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+        connect(cmdClose, &QPushButton::clicked, this, &ClosingWindow::cmdClose_Click);
 }
 
-void frmNagScreen2::WatchReferralBoxes() {
+void ClosingWindow::WatchReferralBoxes() {
     static const struct {
         const char *name;
         const char *placeholder;
@@ -85,7 +85,7 @@ void frmNagScreen2::WatchReferralBoxes() {
             [this](QWidget *, QWidget *now) { FocusMoved(now); });
 }
 
-void frmNagScreen2::Form_Load() {
+void ClosingWindow::Form_Load() {
     Randomize();
     const int k = qBound(0, int(4 * Rnd()), 3);
     if (auto *label2 = Control<QLabel>(this, "Label2"))
@@ -94,7 +94,7 @@ void frmNagScreen2::Form_Load() {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
-bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
+bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress &&
         (watched->objectName() == u"txtEmail" || watched->objectName() == u"txtFriendEmail"))
         return EmailBox_KeyPress(static_cast<QWidget *>(watched), *static_cast<QKeyEvent *>(event));
@@ -104,7 +104,7 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
 // Focus is followed by where it lands rather than by focus events: a click into this window
 // while another one is active moves the focus without any focus-in of its own, and focus that
 // leaves for another program or a message box and comes back is no move between the boxes.
-void frmNagScreen2::FocusMoved(QWidget *now) {
+void ClosingWindow::FocusMoved(QWidget *now) {
     if (!now || now->window() != this || now == focusedBox)
         return;
     if (focusedBox) {
@@ -122,18 +122,18 @@ void frmNagScreen2::FocusMoved(QWidget *now) {
     }
 }
 
-void frmNagScreen2::ReferralBox_GotFocus(const ReferralBox &box) {
+void ClosingWindow::ReferralBox_GotFocus(const ReferralBox &box) {
     if (TrimBlanks(ReadBox(box.box)) == box.placeholder)
         WriteBox(box.box, QString());
 }
 
-void frmNagScreen2::ReferralBox_LostFocus(const ReferralBox &box) {
+void ClosingWindow::ReferralBox_LostFocus(const ReferralBox &box) {
     if (TrimBlanks(ReadBox(box.box)).isEmpty())
         WriteBox(box.box, box.placeholder);
 }
 
 // Returns true when the key is discarded.
-bool frmNagScreen2::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
+bool ClosingWindow::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
     if (event.text() != u" ")
         return false;
     ShowMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Error,
@@ -142,24 +142,24 @@ bool frmNagScreen2::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
     return true;
 }
 
-void frmNagScreen2::lblGoToHome_Click() {
-    modHelp::OpenSoftwaresPage();
+void ClosingWindow::lblGoToHome_Click() {
+    OpenSoftwaresPage();
 }
 
 // Unchecking from here raises no further click, so the page opens once per click and the box
 // never stays down.
-void frmNagScreen2::Check1_Click() {
+void ClosingWindow::Check1_Click() {
     if (!Check1 || !Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::OpenHomePage();
+    OpenHomePage();
 }
 
-QString frmNagScreen2::BoxText(const char *name) const {
+QString ClosingWindow::BoxText(const char *name) const {
     return TrimBlanks(ReadBox(findChild<QWidget *>(QString::fromLatin1(name))));
 }
 
-void frmNagScreen2::cmdSubmit_Click() {
+void ClosingWindow::cmdSubmit_Click() {
     Referral referral;
     referral.name = BoxText("txtName");
     referral.email = BoxText("txtEmail");
@@ -182,14 +182,14 @@ void frmNagScreen2::cmdSubmit_Click() {
         fail("Please Enter Proper Email Address");
         return;
     }
-    modTellAFriend::SubmitReferral(referral);
+    SubmitReferral(referral);
 }
 
-void frmNagScreen2::cmdClose_Click() {
+void ClosingWindow::cmdClose_Click() {
     Program::EndProgram();
 }
 
-void frmNagScreen2::closeEvent(QCloseEvent *event) {
+void ClosingWindow::closeEvent(QCloseEvent *event) {
     if (!Program::IsEnding())
         Program::EndProgram();
     // EndProgram closes this window itself; should it come back without ending, the window stays.

@@ -1,8 +1,8 @@
-#include "modTellAFriend.h"
+#include "Referral.h"
 
 #include "ShowMessage.h"
 #include "Text.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QUrl>
 
@@ -19,9 +19,8 @@ QString queryValue(const QString &value) {
 }
 } // namespace
 
-namespace modTellAFriend {
 QString ReferralAddress(const Referral &referral) {
-    const QString site = modHelp::WebSiteAddress();
+    const QString site = WebSiteAddress();
     return site + QStringLiteral("/dazo-vorar-o-zuvara.php") + u'?' + QStringLiteral("taf1=") +
            queryValue(referral.name) + QStringLiteral("&taf2=") + queryValue(referral.email) +
            QStringLiteral("&taf3=") + queryValue(referral.message) + QStringLiteral("&taf4=") +
@@ -52,6 +51,5 @@ void SubmitReferral(const Referral &referral) {
             return;
         }
     }
-    modHelp::OpenWebPage(ReferralAddress(referral));
+    OpenWebPage(ReferralAddress(referral));
 }
-} // namespace modTellAFriend

@@ -9,10 +9,8 @@ struct Referral {
     QString friendEmail;
 };
 
-namespace modTellAFriend {
 // The address of the referral page carrying the five fields and this program's page.
 QString ReferralAddress(const Referral &referral);
 // Checks each field against its placeholder; on the first failure shows its message, else opens
 // the referral page.
 void SubmitReferral(const Referral &referral);
-} // namespace modTellAFriend

@@ -1,9 +1,9 @@
 // The About window, headless: keys close it wherever the focus is, its links open their pages
 // and leave it open. Addresses handed to the desktop are recorded, never opened.
+#include "AboutWindow.h"
 #include "LayoutBuilder.h"
 #include "TestSupport.h"
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-class tst_about : public QObject {
+class TestAboutWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -30,18 +30,18 @@ private:
     QWidget owner;
 };
 
-void tst_about::initTestCase() {
+void TestAboutWindow::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
 }
 
-void tst_about::init() {
+void TestAboutWindow::init() {
     recorder.clear();
 }
 
-void tst_about::opensModalWithFocusOnOK() {
-    frmAbout about(&owner);
+void TestAboutWindow::opensModalWithFocusOnOK() {
+    AboutWindow about(&owner);
     // A dialog with an owner gets no taskbar button of its own.
     QVERIFY(about.isWindow());
     QCOMPARE(about.windowType(), Qt::Dialog);
@@ -53,7 +53,7 @@ void tst_about::opensModalWithFocusOnOK() {
     QTRY_COMPARE(QApplication::focusWidget(), Control<QPushButton>(&about, "cmdOK"));
 }
 
-void tst_about::keyCloses_data() {
+void TestAboutWindow::keyCloses_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("focusOnOK");
@@ -70,12 +70,12 @@ void tst_about::keyCloses_data() {
         << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
 }
 
-void tst_about::keyCloses() {
+void TestAboutWindow::keyCloses() {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, focusOnOK);
 
-    frmAbout about(&owner);
+    AboutWindow about(&owner);
     QSignalSpy finished(&about, &QDialog::finished);
     about.open();
     QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -93,7 +93,7 @@ void tst_about::keyCloses() {
     QVERIFY(!about.isVisible());
 }
 
-void tst_about::linkOpensPageAndStaysOpen_data() {
+void TestAboutWindow::linkOpensPageAndStaysOpen_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("page");
 
@@ -103,16 +103,16 @@ void tst_about::linkOpensPageAndStaysOpen_data() {
         recorder.clear();
         return url.toString();
     };
-    QTest::newRow("lblCobrand") << "lblCobrand" << pageOf(&modHelp::OpenFullBrandPage);
-    QTest::newRow("lblHomePage") << "lblHomePage" << pageOf(&modHelp::OpenHomePage);
+    QTest::newRow("lblCobrand") << "lblCobrand" << pageOf(&OpenFullBrandPage);
+    QTest::newRow("lblHomePage") << "lblHomePage" << pageOf(&OpenHomePage);
 }
 
-void tst_about::linkOpensPageAndStaysOpen() {
+void TestAboutWindow::linkOpensPageAndStaysOpen() {
     QFETCH(QString, label);
     QFETCH(QString, page);
     QVERIFY(!page.isEmpty());
 
-    frmAbout about(&owner);
+    AboutWindow about(&owner);
     QSignalSpy finished(&about, &QDialog::finished);
     about.open();
     QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -128,5 +128,5 @@ void tst_about::linkOpensPageAndStaysOpen() {
     QCOMPARE(finished.size(), 0);
 }
 
-ZT_TEST_MAIN(tst_about)
-#include "tst_about.moc"
+ZT_TEST_MAIN(TestAboutWindow)
+#include "tst_about_window.moc"
