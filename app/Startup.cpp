@@ -28,6 +28,6 @@ void RunStartup(const QString &lockPath) {
 int CoBrand_Randomize() {
     const int drawn = std::clamp(1 + static_cast<int>(6 * Rnd()), 1, 6);
     if (MainWindow *main = Program::CurrentMainWindow())
-        main->BringOfferToFront(drawn % 2 == 0);
+        main->bringOfferToFront(drawn % 2 == 0);
     return drawn;
 }

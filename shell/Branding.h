@@ -14,3 +14,7 @@ inline QString WindowCaption() {
 inline QString ApplicationName() {
     return QStringLiteral("DIDadiDizaruvaVudiro");
 }
+// The program icon in the resources, for the windows' frames and picture boxes.
+inline QString ProgramIconPath() {
+    return QStringLiteral(":/icon-32.png");
+}

@@ -7,47 +7,69 @@
 #include <QUrl>
 
 namespace {
-bool isFilledIn(const QString &value, const QString &placeholder) {
+bool IsFilledIn(const QString &value, const QString &placeholder) {
     const QString trimmed = TrimBlanks(value);
     return !trimmed.isEmpty() && trimmed != placeholder;
 }
 
 // The page decodes each value back to exactly what was typed: "&", "=", "#", "+", "%", line
 // breaks and non-ASCII text must not reshape the query.
-QString queryValue(const QString &value) {
+QString QueryValue(const QString &value) {
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
+
+bool Refuse(const QString &message) {
+    ShowMessage(message, MessageIcon::Error, MessageButtons::Ok);
+    return false;
+}
 } // namespace
+
+const Referral &ReferralPlaceholders() {
+    static const Referral placeholders{
+        QStringLiteral("Your Name"),
+        QStringLiteral("Your Email Address"),
+        QStringLiteral("Your Message"),
+        QStringLiteral("Friend's Name"),
+        QStringLiteral("Friend's Email Address"),
+    };
+    return placeholders;
+}
+
+bool CheckReferralAddresses(const Referral &referral) {
+    if (referral.email == referral.friendEmail)
+        return Refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+    if (!referral.email.contains(u'@') || !referral.friendEmail.contains(u'@'))
+        return Refuse(QStringLiteral("Please Enter Proper Email Address"));
+    if (!referral.email.contains(u'.') || !referral.friendEmail.contains(u'.'))
+        return Refuse(QStringLiteral("Please Enter Proper Email Address"));
+    return true;
+}
 
 QString ReferralAddress(const Referral &referral) {
     const QString site = WebSiteAddress();
     return site + QStringLiteral("/dazo-vorar-o-zuvara.php") + u'?' + QStringLiteral("taf1=") +
-           queryValue(referral.name) + QStringLiteral("&taf2=") + queryValue(referral.email) +
-           QStringLiteral("&taf3=") + queryValue(referral.message) + QStringLiteral("&taf4=") +
-           queryValue(referral.friendName) + QStringLiteral("&taf5=") +
-           queryValue(referral.friendEmail) + QStringLiteral("&taf6=") +
-           queryValue(site + QStringLiteral("/di-dadi-dizaruva-vudiro/"));
+           QueryValue(referral.name) + QStringLiteral("&taf2=") + QueryValue(referral.email) +
+           QStringLiteral("&taf3=") + QueryValue(referral.message) + QStringLiteral("&taf4=") +
+           QueryValue(referral.friendName) + QStringLiteral("&taf5=") +
+           QueryValue(referral.friendEmail) + QStringLiteral("&taf6=") +
+           QueryValue(site + QStringLiteral("/di-dadi-dizaruva-vudiro/"));
 }
 
 void SubmitReferral(const Referral &referral) {
+    const Referral &placeholders = ReferralPlaceholders();
     const struct {
-        const QString &value;
-        QString placeholder;
+        QString Referral::*field;
         QString message;
     } checks[] = {
-        {referral.name, QStringLiteral("Your Name"), QStringLiteral("Please Enter Your Name")},
-        {referral.email, QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email")},
-        {referral.message, QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message")},
-        {referral.friendName, QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name")},
-        {referral.friendEmail, QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email")},
+        {&Referral::name, QStringLiteral("Please Enter Your Name")},
+        {&Referral::email, QStringLiteral("Please Enter Your Email")},
+        {&Referral::message, QStringLiteral("Please Enter Your Message")},
+        {&Referral::friendName, QStringLiteral("Please Enter Your Friend's Name")},
+        {&Referral::friendEmail, QStringLiteral("Please Enter Your Friend's Email")},
     };
     for (const auto &check : checks) {
-        if (!isFilledIn(check.value, check.placeholder)) {
-            ShowMessage(check.message, MessageIcon::Error, MessageButtons::Ok);
+        if (!IsFilledIn(referral.*check.field, placeholders.*check.field)) {
+            Refuse(check.message);
             return;
         }
     }

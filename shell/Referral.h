@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+// The refer-a-friend form's five fields, as the closing window hands them over.
 struct Referral {
     QString name;
     QString email;
@@ -9,8 +10,17 @@ struct Referral {
     QString friendEmail;
 };
 
+// What each box of the form shows while nothing is typed in it; a field still holding its
+// placeholder counts as not filled in.
+const Referral &ReferralPlaceholders();
+
+// The form's checks of the two e-mail addresses: distinct, each with an "@" and a ".". On the
+// first failure shows its message and returns false.
+bool CheckReferralAddresses(const Referral &referral);
+
 // The address of the referral page carrying the five fields and this program's page.
 QString ReferralAddress(const Referral &referral);
+
 // Checks each field against its placeholder; on the first failure shows its message, else opens
 // the referral page.
 void SubmitReferral(const Referral &referral);

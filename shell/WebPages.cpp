@@ -6,11 +6,11 @@
 #include <QUrl>
 
 QString WebSiteAddress() {
-    return QStringLiteral("http://" ZT_WEB_HOST);
+    return QStringLiteral(ZT_WEB_SITE);
 }
 
 QString HelpSiteAddress() {
-    return QStringLiteral("http://" ZT_HELP_HOST);
+    return QStringLiteral(ZT_HELP_SITE);
 }
 
 void OpenWebPage(const QString &address) {

@@ -3,8 +3,8 @@
 
 // Every page of the maker's sites is opened through OpenWebPage, fire-and-forget: a browser that
 // does not open is never reported.
-QString WebSiteAddress();  // "http://" + web host, no trailing slash
-QString HelpSiteAddress(); // "http://" + help host, no trailing slash
+QString WebSiteAddress();  // scheme and host of the maker's web site, no trailing slash
+QString HelpSiteAddress(); // scheme and host of the maker's help site, no trailing slash
 
 void OpenWebPage(const QString &address);
 void OpenHomePage();

@@ -6,9 +6,4 @@ class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
-
-private:
-    void cmdOK_Click();
-    void lblCobrand_Click();
-    void lblHomePage_Click();
 };

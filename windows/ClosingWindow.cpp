@@ -1,10 +1,10 @@
 #include "ClosingWindow.h"
 
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "LinkLabel.h"
 #include "Program.h"
 #include "Random.h"
-#include "Referral.h"
 #include "ShowMessage.h"
 #include "Text.h"
 #include "WebPages.h"
@@ -46,94 +46,85 @@ void WriteBox(QWidget *box, const QString &text) {
 
 ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent) {
     BuildWindow(this, ClosingWindowLayout());
-    ConnectControls();
-    WatchReferralBoxes();
-    Form_Load();
-}
-
-void ClosingWindow::ConnectControls() {
-    if (auto *lblGoToHome = Control<LinkLabel>(this, "lblGoToHome"))
-        connect(lblGoToHome, &LinkLabel::clicked, this, &ClosingWindow::lblGoToHome_Click);
-    Check1 = Control<QPushButton>(this, "Check1");
-    if (Check1)
-        connect(Check1, &QPushButton::clicked, this, &ClosingWindow::Check1_Click);
-    if (auto *cmdSubmit = Control<QPushButton>(this, "cmdSubmit"))
-        connect(cmdSubmit, &QPushButton::clicked, this, &ClosingWindow::cmdSubmit_Click);
-    if (auto *cmdClose = Control<QPushButton>(this, "cmdClose"))
-        connect(cmdClose, &QPushButton::clicked, this, &ClosingWindow::cmdClose_Click);
-}
-
-void ClosingWindow::WatchReferralBoxes() {
-    static const struct {
-        const char *name;
-        const char *placeholder;
-    } boxes[] = {
-        {"txtName", "Your Name"},
-        {"txtEmail", "Your Email Address"},
-        {"txtMessage", "Your Message"},
-        {"txtFriendName", "Friend's Name"},
-        {"txtFriendEmail", "Friend's Email Address"},
-    };
-    for (const auto &entry : boxes) {
-        auto *box = findChild<QWidget *>(QString::fromLatin1(entry.name));
-        if (!box)
-            continue;
-        box->installEventFilter(this);
-        referralBoxes.append({box, QString::fromUtf8(entry.placeholder)});
-    }
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { FocusMoved(now); });
-}
-
-void ClosingWindow::Form_Load() {
-    Randomize();
-    const int k = qBound(0, int(4 * Rnd()), 3);
-    if (auto *label2 = Control<QLabel>(this, "Label2"))
-        label2->setText(PromotionalText(k));
-
+    findControls();
+    connectControls();
+    showPromotionalText();
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+void ClosingWindow::findControls() {
+    promotionalText = RequireControl<QLabel>(this, "Label2");
+    homePageCheck = RequireControl<QPushButton>(this, "Check1");
+    emailBox = RequireControl<QLineEdit>(this, "txtEmail");
+    friendEmailBox = RequireControl<QLineEdit>(this, "txtFriendEmail");
+    referralBoxes = {{
+        {RequireControl<QLineEdit>(this, "txtName"), &Referral::name},
+        {emailBox, &Referral::email},
+        {RequireControl<QPlainTextEdit>(this, "txtMessage"), &Referral::message},
+        {RequireControl<QLineEdit>(this, "txtFriendName"), &Referral::friendName},
+        {friendEmailBox, &Referral::friendEmail},
+    }};
+}
+
+void ClosingWindow::connectControls() {
+    connect(RequireControl<LinkLabel>(this, "lblGoToHome"), &LinkLabel::clicked, this,
+            &OpenSoftwaresPage);
+    connect(homePageCheck, &QPushButton::clicked, this, &ClosingWindow::openHomePageFromCheck);
+    connect(RequireControl<QPushButton>(this, "cmdSubmit"), &QPushButton::clicked, this,
+            &ClosingWindow::referFriend);
+    connect(RequireControl<QPushButton>(this, "cmdClose"), &QPushButton::clicked, this,
+            &Program::EndProgram);
+
+    emailBox->installEventFilter(this);
+    friendEmailBox->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { followFocus(now); });
+}
+
+void ClosingWindow::showPromotionalText() {
+    Randomize();
+    const int k = qBound(0, int(4 * Rnd()), 3);
+    promotionalText->setText(LayoutTexts::Promotional(k));
+}
+
 bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress &&
-        (watched->objectName() == u"txtEmail" || watched->objectName() == u"txtFriendEmail"))
-        return EmailBox_KeyPress(static_cast<QWidget *>(watched), *static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::KeyPress && (watched == emailBox || watched == friendEmailBox))
+        return refuseSpaceInEmail(static_cast<QWidget *>(watched),
+                                  *static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 
 // Focus is followed by where it lands rather than by focus events: a click into this window
 // while another one is active moves the focus without any focus-in of its own, and focus that
 // leaves for another program or a message box and comes back is no move between the boxes.
-void ClosingWindow::FocusMoved(QWidget *now) {
+void ClosingWindow::followFocus(QWidget *now) {
     if (!now || now->window() != this || now == focusedBox)
         return;
-    if (focusedBox) {
-        for (const ReferralBox &box : std::as_const(referralBoxes)) {
-            if (box.box == focusedBox)
-                ReferralBox_LostFocus(box);
-        }
+    for (const ReferralBox &box : referralBoxes) {
+        if (box.box == focusedBox)
+            restorePlaceholder(box);
     }
     focusedBox = nullptr;
-    for (const ReferralBox &box : std::as_const(referralBoxes)) {
+    for (const ReferralBox &box : referralBoxes) {
         if (box.box == now) {
             focusedBox = now;
-            ReferralBox_GotFocus(box);
+            clearPlaceholder(box);
         }
     }
 }
 
-void ClosingWindow::ReferralBox_GotFocus(const ReferralBox &box) {
-    if (TrimBlanks(ReadBox(box.box)) == box.placeholder)
+void ClosingWindow::clearPlaceholder(const ReferralBox &box) {
+    if (TrimBlanks(ReadBox(box.box)) == ReferralPlaceholders().*box.field)
         WriteBox(box.box, QString());
 }
 
-void ClosingWindow::ReferralBox_LostFocus(const ReferralBox &box) {
+void ClosingWindow::restorePlaceholder(const ReferralBox &box) {
     if (TrimBlanks(ReadBox(box.box)).isEmpty())
-        WriteBox(box.box, box.placeholder);
+        WriteBox(box.box, ReferralPlaceholders().*box.field);
 }
 
 // Returns true when the key is discarded.
-bool ClosingWindow::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
+bool ClosingWindow::refuseSpaceInEmail(QWidget *box, const QKeyEvent &event) {
     if (event.text() != u" ")
         return false;
     ShowMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Error,
@@ -142,51 +133,26 @@ bool ClosingWindow::EmailBox_KeyPress(QWidget *box, const QKeyEvent &event) {
     return true;
 }
 
-void ClosingWindow::lblGoToHome_Click() {
-    OpenSoftwaresPage();
-}
-
 // Unchecking from here raises no further click, so the page opens once per click and the box
 // never stays down.
-void ClosingWindow::Check1_Click() {
-    if (!Check1 || !Check1->isChecked())
+void ClosingWindow::openHomePageFromCheck() {
+    if (!homePageCheck->isChecked())
         return;
-    Check1->setChecked(false);
+    homePageCheck->setChecked(false);
     OpenHomePage();
 }
 
-QString ClosingWindow::BoxText(const char *name) const {
-    return TrimBlanks(ReadBox(findChild<QWidget *>(QString::fromLatin1(name))));
-}
-
-void ClosingWindow::cmdSubmit_Click() {
+Referral ClosingWindow::readForm() const {
     Referral referral;
-    referral.name = BoxText("txtName");
-    referral.email = BoxText("txtEmail");
-    referral.message = BoxText("txtMessage");
-    referral.friendName = BoxText("txtFriendName");
-    referral.friendEmail = BoxText("txtFriendEmail");
-
-    const auto fail = [](const char *message) {
-        ShowMessage(QString::fromLatin1(message), MessageIcon::Error, MessageButtons::Ok);
-    };
-    if (referral.email == referral.friendEmail) {
-        fail("Please Enter Distinct Email Addresses");
-        return;
-    }
-    if (!referral.email.contains(u'@') || !referral.friendEmail.contains(u'@')) {
-        fail("Please Enter Proper Email Address");
-        return;
-    }
-    if (!referral.email.contains(u'.') || !referral.friendEmail.contains(u'.')) {
-        fail("Please Enter Proper Email Address");
-        return;
-    }
-    SubmitReferral(referral);
+    for (const ReferralBox &box : referralBoxes)
+        referral.*box.field = TrimBlanks(ReadBox(box.box));
+    return referral;
 }
 
-void ClosingWindow::cmdClose_Click() {
-    Program::EndProgram();
+void ClosingWindow::referFriend() {
+    const Referral referral = readForm();
+    if (CheckReferralAddresses(referral))
+        SubmitReferral(referral);
 }
 
 void ClosingWindow::closeEvent(QCloseEvent *event) {

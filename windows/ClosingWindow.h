@@ -1,10 +1,13 @@
 #pragma once
-#include <QList>
+#include "Referral.h"
+
 #include <QPointer>
-#include <QString>
 #include <QWidget>
+#include <array>
 
 class QKeyEvent;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // The closing window: the program's way out. Created on its first showing, then only hidden and
@@ -20,28 +23,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A box of the refer-a-friend form and the field of the referral it fills.
     struct ReferralBox {
         QWidget *box;
-        QString placeholder;
+        QString Referral::*field;
     };
 
-    void ConnectControls();
-    void WatchReferralBoxes();
-    void Form_Load();
+    void findControls();
+    void connectControls();
+    void showPromotionalText();
 
-    void lblGoToHome_Click();
-    void Check1_Click();
-    void cmdSubmit_Click();
-    void cmdClose_Click();
+    void openHomePageFromCheck();
+    void referFriend();
+    Referral readForm() const;
 
-    void FocusMoved(QWidget *now);
-    void ReferralBox_GotFocus(const ReferralBox &box);
-    void ReferralBox_LostFocus(const ReferralBox &box);
-    bool EmailBox_KeyPress(QWidget *box, const QKeyEvent &event);
+    void followFocus(QWidget *now);
+    void clearPlaceholder(const ReferralBox &box);
+    void restorePlaceholder(const ReferralBox &box);
+    bool refuseSpaceInEmail(QWidget *box, const QKeyEvent &event);
 
-    QString BoxText(const char *name) const;
-
-    QList<ReferralBox> referralBoxes;
-    QPushButton *Check1 = nullptr;
+    QLabel *promotionalText = nullptr;
+    QPushButton *homePageCheck = nullptr;
+    QLineEdit *emailBox = nullptr;
+    QLineEdit *friendEmailBox = nullptr;
+    std::array<ReferralBox, 5> referralBoxes = {};
     QPointer<QWidget> focusedBox;
 };

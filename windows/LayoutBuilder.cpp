@@ -1,7 +1,7 @@
 #include "LayoutBuilder.h"
 #include "Branding.h"
+#include "Layouts.h"
 #include "LinkLabel.h"
-#include "layouts/Layouts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -218,10 +218,11 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
 void PlaceControl(QWidget *widget, const ControlRow &row) {
     if (row.kind == Kind::Line) {
         // A line is drawn two pixels thick, centred on its row.
-        widget->setGeometry(Px(row.left), Px(row.top) - 1, Px(row.width), 2);
+        widget->setGeometry(Px(row.rect.left), Px(row.rect.top) - 1, Px(row.rect.width), 2);
         return;
     }
-    widget->setGeometry(Px(row.left), Px(row.top), Px(row.width), Px(row.height));
+    widget->setGeometry(Px(row.rect.left), Px(row.rect.top), Px(row.rect.width),
+                        Px(row.rect.height));
     if (row.look & Look::FitsText) {
         widget->adjustSize();
         CondenseToFit(widget);
@@ -289,8 +290,18 @@ QWidget *FirstFocusControl(const QWidget *window) {
     return name.isEmpty() ? nullptr : window->findChild<QWidget *>(name);
 }
 
+QObject *RequireNamedObject(const QWidget *window, const char *name, const QMetaObject &type) {
+    QObject *found = window->findChild<QObject *>(QString::fromLatin1(name));
+    if (!found || !type.cast(found)) {
+        qFatal("Window %s has no %s named %s", qPrintable(window->objectName()), type.className(),
+               name);
+    }
+    return found;
+}
+
 void BuildWindow(QWidget *window, const WindowLayout &layout) {
     InstallFontSubstitutions();
+    window->setObjectName(QString::fromLatin1(layout.name));
     window->setWindowTitle(WindowCaption());
     window->setWindowIcon(QIcon(ProgramIconPath()));
     const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
@@ -328,8 +339,8 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
         }
         QWidget *widget = MakeControl(row, MakeFont(row.font, layout.font), parent);
         widget->setObjectName(QString::fromLatin1(row.name));
-        const QString spoken = row.accessibleName ? QString::fromLatin1(row.accessibleName)
-                                                  : WithoutAccessKeys(row.caption);
+        const QString spoken =
+            row.spoken ? QString::fromLatin1(row.spoken) : WithoutAccessKeys(row.caption);
         widget->setAccessibleName(spoken.isEmpty() ? widget->objectName() : spoken);
         if (!TakesFocus(row.kind))
             widget->setFocusPolicy(Qt::NoFocus);

@@ -1,10 +1,10 @@
 #pragma once
-#include <QString>
+#include <QMetaObject>
 #include <QWidget>
 
-// Window layouts are data: one table per window (in twips, with containers, stacking and tab
-// numbers), turned into widgets by BuildWindow. Behaviour code never positions a widget; it finds
-// controls by the names the layouts give them.
+// Window layouts are data: one table per window (layouts/Layouts.h, in twips, with containers,
+// stacking and tab numbers), turned into widgets by BuildWindow. Behaviour code never positions a
+// widget; each window takes the controls it uses once, typed, with RequireControl.
 //
 // Kinds of control and the widgets that stand for them:
 //   frame -> QGroupBox, label -> LinkLabel, single-line text box -> QLineEdit,
@@ -13,21 +13,16 @@
 // Menus are QMenu objects and entries QAction objects, named like the controls.
 struct WindowLayout;
 
-// Builds the window frame (title, icon, fixed size, no minimise or maximise box) and every
-// control of the layout. A QMainWindow gets its client area as central widget and its menu bar.
+// Builds the window frame (object name, title, icon, fixed size, no minimise or maximise box) and
+// every control of the layout. A QMainWindow gets its client area as central widget and its menu
+// bar.
 void BuildWindow(QWidget *window, const WindowLayout &layout);
 
-const WindowLayout &MainWindowLayout();
-const WindowLayout &ResultsWindowLayout();
-const WindowLayout &AboutWindowLayout();
-const WindowLayout &ClosingWindowLayout();
-
-// The closing window's four promotional texts, index 0 to 3; any other index gives an empty text.
-QString PromotionalText(int index);
-
-// The program icon in the resources, for QApplication::setWindowIcon and the picture boxes.
-inline QString ProgramIconPath() {
-    return QStringLiteral(":/icon-32.png");
+// The object of a built window with this name and type. A name the layout lacks, or an object of
+// another kind, is a programming error: the program stops at once, naming the control.
+QObject *RequireNamedObject(const QWidget *window, const char *name, const QMetaObject &type);
+template <class T> T *RequireControl(const QWidget *window, const char *name) {
+    return static_cast<T *>(RequireNamedObject(window, name, T::staticMetaObject));
 }
 
 // Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
@@ -37,8 +32,3 @@ void InstallFontSubstitutions();
 // The control with the lowest tab number that can take the focus (null when none). BuildWindow
 // already gives it the focus, so a window shown after building opens with the focus there.
 QWidget *FirstFocusControl(const QWidget *window);
-
-// A control of a built window, by its name; null when the window has none of that kind.
-template <class T> T *Control(const QWidget *window, const char *name) {
-    return window->findChild<T *>(QString::fromLatin1(name));
-}

@@ -2,6 +2,7 @@
 
 #include "AboutWindow.h"
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "LinkLabel.h"
 #include "Pinnacle.h"
 #include "Program.h"
@@ -16,14 +17,10 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QTextCursor>
 
 namespace {
-constexpr const char *nameBoxes[] = {"txtFirstName", "txtMiddleName", "txtLastName"};
-
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -42,47 +39,53 @@ QString Capitalised(const QString &typed) {
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     BuildWindow(this, MainWindowLayout());
-    connectMenus();
-    connectLinks();
-    installNameFilter();
-    Form_Load();
+    controls = findControls();
+    connectControls();
+    CheckUpdateReminder();
+    fillDateLists();
 }
 
-void MainWindow::connectMenus() {
-    const auto onTriggered = [this](const char *name, auto handler) {
-        if (auto *action = Control<QAction>(this, name))
-            connect(action, &QAction::triggered, this, handler);
+MainWindow::Controls MainWindow::findControls() const {
+    return {
+        .firstName = RequireControl<QLineEdit>(this, "txtFirstName"),
+        .middleName = RequireControl<QLineEdit>(this, "txtMiddleName"),
+        .lastName = RequireControl<QLineEdit>(this, "txtLastName"),
+        .day = RequireControl<QComboBox>(this, "cboDate"),
+        .month = RequireControl<QComboBox>(this, "cboMonth"),
+        .year = RequireControl<QComboBox>(this, "cboYear"),
+        .next = RequireControl<QPushButton>(this, "cmdNext"),
+        .exit = RequireControl<QPushButton>(this, "cmdExit"),
+        .banner = RequireControl<LinkLabel>(this, "Label61"),
+        .coBrandOffer = RequireControl<LinkLabel>(this, "lblCobrand"),
+        .fullBrandOffer = RequireControl<LinkLabel>(this, "lblFullBrand"),
+        .nextEntry = RequireControl<QAction>(this, "mnuNext"),
+        .exitEntry = RequireControl<QAction>(this, "mnuExit"),
+        .onlineHelpEntry = RequireControl<QAction>(this, "mnuOnline"),
+        .visitEntry = RequireControl<QAction>(this, "mnuVisit"),
+        .updateEntry = RequireControl<QAction>(this, "mnuUpdate"),
+        .aboutEntry = RequireControl<QAction>(this, "mnuAbout"),
+        .donateEntry = RequireControl<QAction>(this, "mnuDonate"),
+        .makeMoneyEntry = RequireControl<QAction>(this, "mkmoney"),
     };
-    onTriggered("mnuNext", [this] { cmdNext_Click(); });
-    onTriggered("mnuExit", [this] { cmdExit_Click(); });
-    onTriggered("mnuOnline", &OpenOnlineHelpPage);
-    onTriggered("mnuVisit", &OpenHomePage);
-    onTriggered("mnuUpdate", &OpenDownloadPage);
-    onTriggered("mnuAbout", [this] { mnuAbout_Click(); });
-    onTriggered("mnuDonate", &OpenDonatePage);
-    onTriggered("mkmoney", &OpenFullBrandPage);
-
-    if (auto *next = Control<QPushButton>(this, "cmdNext"))
-        connect(next, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
-    if (auto *exit = Control<QPushButton>(this, "cmdExit"))
-        connect(exit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
 }
 
-void MainWindow::connectLinks() {
-    const auto onClicked = [this](const char *name, void (*open)()) {
-        if (auto *label = Control<LinkLabel>(this, name))
-            connect(label, &LinkLabel::clicked, this, open);
-    };
-    onClicked("Label61", &OpenHomePage);
-    onClicked("lblCobrand", &OpenCoBrandPage);
-    onClicked("lblFullBrand", &OpenFullBrandPage);
-}
-
-void MainWindow::installNameFilter() {
-    for (const char *name : nameBoxes) {
-        if (auto *box = Control<QLineEdit>(this, name))
-            box->installEventFilter(this);
-    }
+void MainWindow::connectControls() {
+    connect(controls.next, &QPushButton::clicked, this, &MainWindow::startReading);
+    connect(controls.nextEntry, &QAction::triggered, this, &MainWindow::startReading);
+    connect(controls.exit, &QPushButton::clicked, this, &MainWindow::leave);
+    connect(controls.exitEntry, &QAction::triggered, this, &MainWindow::leave);
+    connect(controls.aboutEntry, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(controls.onlineHelpEntry, &QAction::triggered, this, &OpenOnlineHelpPage);
+    connect(controls.visitEntry, &QAction::triggered, this, &OpenHomePage);
+    connect(controls.updateEntry, &QAction::triggered, this, &OpenDownloadPage);
+    connect(controls.donateEntry, &QAction::triggered, this, &OpenDonatePage);
+    connect(controls.makeMoneyEntry, &QAction::triggered, this, &OpenFullBrandPage);
+    connect(controls.banner, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(controls.coBrandOffer, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(controls.fullBrandOffer, &LinkLabel::clicked, this, &OpenFullBrandPage);
+    // Names are typed in capitals.
+    for (QLineEdit *box : {controls.firstName, controls.middleName, controls.lastName})
+        box->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -100,9 +103,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::Form_Load() {
-    CheckUpdateReminder();
-
+void MainWindow::fillDateLists() {
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
@@ -114,27 +115,17 @@ void MainWindow::Form_Load() {
     for (int year = 1900; year <= 2050; ++year)
         years << QString::number(year);
 
-    const auto fill = [this](const char *name, const QStringList &items) {
-        if (auto *list = Control<QComboBox>(this, name)) {
-            list->clear();
-            list->addItems(items);
-            list->setCurrentIndex(0);
-        }
+    const auto fill = [](QComboBox *list, const QStringList &items) {
+        list->clear();
+        list->addItems(items);
+        list->setCurrentIndex(0);
     };
-    fill("cboDate", days);
-    fill("cboMonth", months);
-    fill("cboYear", years);
+    fill(controls.day, days);
+    fill(controls.month, months);
+    fill(controls.year, years);
 }
 
 bool MainWindow::ValidateEntries() {
-    auto *firstName = Control<QLineEdit>(this, "txtFirstName");
-    auto *lastName = Control<QLineEdit>(this, "txtLastName");
-    auto *date = Control<QComboBox>(this, "cboDate");
-    auto *month = Control<QComboBox>(this, "cboMonth");
-    auto *year = Control<QComboBox>(this, "cboYear");
-    if (!firstName || !lastName || !date || !month || !year)
-        return false;
-
     const auto refuse = [](const QString &message, QWidget *focus) {
         ShowMessage(message, MessageIcon::Information);
         if (focus)
@@ -142,21 +133,21 @@ bool MainWindow::ValidateEntries() {
         return false;
     };
 
-    if (firstName->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your First Name"), firstName);
-    if (lastName->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your Last Name"), lastName);
-    if (date->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Date"), date);
-    if (month->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Month"), month);
-    if (year->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Year"), year);
+    if (controls.firstName->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your First Name"), controls.firstName);
+    if (controls.lastName->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your Last Name"), controls.lastName);
+    if (controls.day->currentText().isEmpty())
+        return refuse(QStringLiteral("Please Specify Your Birth Date"), controls.day);
+    if (controls.month->currentText().isEmpty())
+        return refuse(QStringLiteral("Please Specify Your Birth Month"), controls.month);
+    if (controls.year->currentText().isEmpty())
+        return refuse(QStringLiteral("Please Specify Your Birth Year"), controls.year);
 
-    const int dayPosition = date->currentIndex();
-    const int monthPosition = month->currentIndex();
+    const int dayPosition = controls.day->currentIndex();
+    const int monthPosition = controls.month->currentIndex();
     // Gregorian calendar: a whole century is a leap year only when divisible by 400.
-    const bool leap = IsLeapYear(year->currentText().toInt());
+    const bool leap = IsLeapYear(controls.year->currentText().toInt());
     const int firstMissingFebruaryDay = leap ? 29 : 28;
     if (monthPosition == 1 && dayPosition >= firstMissingFebruaryDay)
         return refuse(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
@@ -169,7 +160,7 @@ bool MainWindow::ValidateEntries() {
     return true;
 }
 
-void MainWindow::cmdNext_Click() {
+void MainWindow::startReading() {
     if (!ValidateEntries())
         return;
 
@@ -180,40 +171,29 @@ void MainWindow::cmdNext_Click() {
         results = new ResultsWindow;
     results->show();
 
-    auto *display = Control<QPlainTextEdit>(results, "txtDisplay");
-    if (!display)
-        return;
-    display->clear();
     // The lists only offer valid texts, so a refused reading means a broken build: the window
     // then shows an empty report rather than stopping the program.
     QString report;
     try {
         const pinnacle::PinnacleSet set = pinnacle::ComputePinnacles(
-            Control<QComboBox>(this, "cboDate")->currentText().toStdString(),
-            Control<QComboBox>(this, "cboMonth")->currentText().toStdString(),
-            Control<QComboBox>(this, "cboYear")->currentText().toStdString());
+            controls.day->currentText().toStdString(), controls.month->currentText().toStdString(),
+            controls.year->currentText().toStdString());
         report = QString::fromStdString(pinnacle::ComposeReport(set));
     } catch (const pinnacle::ReadingError &) {
-        return;
     }
-
-    QTextCursor cursor = display->textCursor();
-    cursor.insertText(report);
-    cursor.setPosition(0);
-    display->setTextCursor(cursor);
+    results->showReport(report);
 }
 
-void MainWindow::cmdExit_Click() {
+void MainWindow::leave() {
     Program::ShowClosingWindow();
     close();
 }
 
-void MainWindow::BringOfferToFront(bool fullBrand) {
-    if (auto *label = Control<LinkLabel>(this, fullBrand ? "lblFullBrand" : "lblCobrand"))
-        label->raise();
+void MainWindow::bringOfferToFront(bool fullBrand) {
+    (fullBrand ? controls.fullBrandOffer : controls.coBrandOffer)->raise();
 }
 
-void MainWindow::mnuAbout_Click() {
+void MainWindow::showAbout() {
     AboutWindow about(this);
     about.exec();
 }

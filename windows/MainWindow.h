@@ -2,6 +2,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class LinkLabel;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
 class ResultsWindow;
 
 // The window where a reading starts: three names, the birth date from three lists, and Next,
@@ -15,22 +20,43 @@ public:
     bool ValidateEntries();
     // Of the two offers laid over one another, shows the fully branded edition's or the
     // co-branding one.
-    void BringOfferToFront(bool fullBrand);
+    void bringOfferToFront(bool fullBrand);
 
 public Q_SLOTS:
-    void cmdNext_Click();
-    void cmdExit_Click();
+    void startReading();
+    void leave();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectMenus();
-    void connectLinks();
-    void installNameFilter();
-    void Form_Load();
-    void mnuAbout_Click();
+    struct Controls {
+        QLineEdit *firstName;
+        QLineEdit *middleName;
+        QLineEdit *lastName;
+        QComboBox *day;
+        QComboBox *month;
+        QComboBox *year;
+        QPushButton *next;
+        QPushButton *exit;
+        LinkLabel *banner;
+        LinkLabel *coBrandOffer;
+        LinkLabel *fullBrandOffer;
+        QAction *nextEntry;
+        QAction *exitEntry;
+        QAction *onlineHelpEntry;
+        QAction *visitEntry;
+        QAction *updateEntry;
+        QAction *aboutEntry;
+        QAction *donateEntry;
+        QAction *makeMoneyEntry;
+    };
+    Controls findControls() const;
+    void connectControls();
+    void fillDateLists();
+    void showAbout();
 
+    Controls controls = {};
     QPointer<ResultsWindow> results;
 };

@@ -1,6 +1,7 @@
 #include "ResultsWindow.h"
 
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "Program.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 namespace {
 void EmptyClipboard() {
@@ -23,30 +25,29 @@ void EmptyClipboard() {
 ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     BuildWindow(this, ResultsWindowLayout());
-    connectControls();
-    connectLinks();
-}
 
-void ResultsWindow::connectControls() {
-    if (auto *display = Control<QPlainTextEdit>(this, "txtDisplay")) {
-        connect(display, &QPlainTextEdit::textChanged, this, &EmptyClipboard);
-        // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
-        display->viewport()->setMouseTracking(true);
-        display->viewport()->installEventFilter(this);
-    }
-    if (auto *back = Control<QPushButton>(this, "cmdback"))
-        connect(back, &QPushButton::clicked, this, &ResultsWindow::cmdback_Click);
-}
+    display = RequireControl<QPlainTextEdit>(this, "txtDisplay");
+    connect(display, &QPlainTextEdit::textChanged, this, &EmptyClipboard);
+    // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
+    display->viewport()->setMouseTracking(true);
+    display->viewport()->installEventFilter(this);
 
-void ResultsWindow::connectLinks() {
-    const auto onClicked = [this](const char *name, void (*open)()) {
-        if (auto *label = Control<LinkLabel>(this, name))
-            connect(label, &LinkLabel::clicked, this, open);
-    };
-    onClicked("Label61", &OpenHomePage);
+    connect(RequireControl<QPushButton>(this, "cmdback"), &QPushButton::clicked, this,
+            &ResultsWindow::goBack);
+    connect(RequireControl<LinkLabel>(this, "Label61"), &LinkLabel::clicked, this, &OpenHomePage);
     // Both promotional labels here lead to the fully branded edition, the co-branding offer too.
-    onClicked("lblCobrand", &OpenFullBrandPage);
-    onClicked("lblFullBrand", &OpenFullBrandPage);
+    connect(RequireControl<LinkLabel>(this, "lblCobrand"), &LinkLabel::clicked, this,
+            &OpenFullBrandPage);
+    connect(RequireControl<LinkLabel>(this, "lblFullBrand"), &LinkLabel::clicked, this,
+            &OpenFullBrandPage);
+}
+
+void ResultsWindow::showReport(const QString &report) {
+    display->clear();
+    QTextCursor cursor = display->textCursor();
+    cursor.insertText(report);
+    cursor.setPosition(0);
+    display->setTextCursor(cursor);
 }
 
 bool ResultsWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -63,7 +64,7 @@ bool ResultsWindow::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ResultsWindow::cmdback_Click() {
+void ResultsWindow::goBack() {
     // Closing runs the close handling below, which brings up the closing window; Back then
     // returns to the main window and tucks the closing window away until the user leaves.
     close();

@@ -48,6 +48,12 @@ private:
     QTemporaryDir dir;
 };
 
+// A control of a built window, found by the name its layout gives it; null when there is none
+// of that kind.
+template <class T> T *Control(const QObject *window, const char *name) {
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
 // Deletes every top-level window that has no parent, then the objects waiting on deleteLater.
 void CloseAllTopLevelWindows();
 

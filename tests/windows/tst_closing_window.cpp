@@ -2,6 +2,7 @@
 // the desktop are recorded, and EndProgram is a counter.
 #include "ClosingWindow.h"
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
@@ -129,7 +130,7 @@ void TestClosingWindow::promotionalTextPinnedBySeed_data() {
 void TestClosingWindow::promotionalTextPinnedBySeed() {
     QFETCH(quint32, seed);
     PinRandomSeedForTesting(seed);
-    const QString expected = PromotionalText(int(4 * Rnd()));
+    const QString expected = LayoutTexts::Promotional(int(4 * Rnd()));
 
     // Draws made before the window exists must not matter: it seeds afresh when created.
     for (int i = 0; i < 5; ++i)
@@ -141,7 +142,7 @@ void TestClosingWindow::promotionalTextPinnedBySeed() {
 void TestClosingWindow::promotionalTextCoversAllFour() {
     QSet<QString> all;
     for (int k = 0; k < 4; ++k)
-        all.insert(PromotionalText(k));
+        all.insert(LayoutTexts::Promotional(k));
     QCOMPARE(all.size(), 4);
 
     QSet<QString> seen;

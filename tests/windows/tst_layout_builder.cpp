@@ -1,5 +1,7 @@
+#include "Branding.h"
 #include "BuildConfig.h"
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "LinkLabel.h"
 #include "TestSupport.h"
 
@@ -547,12 +549,12 @@ void TestLayoutBuilder::writesTextsAtTheirLengths_data() {
         << caption(closing.get(), "Label3") << qsizetype(615);
     QTest::newRow("closing promotion as created")
         << caption(closing.get(), "Label2") << qsizetype(211);
-    QTest::newRow("promotional text 0") << PromotionalText(0) << qsizetype(227);
-    QTest::newRow("promotional text 1") << PromotionalText(1) << qsizetype(211);
-    QTest::newRow("promotional text 2") << PromotionalText(2) << qsizetype(160);
-    QTest::newRow("promotional text 3") << PromotionalText(3) << qsizetype(196);
-    QTest::newRow("no promotional text 4") << PromotionalText(4) << qsizetype(0);
-    QTest::newRow("no promotional text -1") << PromotionalText(-1) << qsizetype(0);
+    QTest::newRow("promotional text 0") << LayoutTexts::Promotional(0) << qsizetype(227);
+    QTest::newRow("promotional text 1") << LayoutTexts::Promotional(1) << qsizetype(211);
+    QTest::newRow("promotional text 2") << LayoutTexts::Promotional(2) << qsizetype(160);
+    QTest::newRow("promotional text 3") << LayoutTexts::Promotional(3) << qsizetype(196);
+    QTest::newRow("no promotional text 4") << LayoutTexts::Promotional(4) << qsizetype(0);
+    QTest::newRow("no promotional text -1") << LayoutTexts::Promotional(-1) << qsizetype(0);
 }
 
 void TestLayoutBuilder::writesTextsAtTheirLengths() {
@@ -617,7 +619,7 @@ void TestLayoutBuilder::closingWindowStartsAsLaidOut() {
     const auto built = Build(u"closing"_qs);
     auto *check = Control<QPushButton>(built.get(), "Check1");
     QVERIFY(check && check->isCheckable() && !check->isChecked());
-    QCOMPARE(Control<QLabel>(built.get(), "Label2")->text(), PromotionalText(1));
+    QCOMPARE(Control<QLabel>(built.get(), "Label2")->text(), LayoutTexts::Promotional(1));
 
     // Laid out beyond its frame's bottom edge: nothing of it shows, yet it is there to type into.
     auto *message = Control<QPlainTextEdit>(built.get(), "txtMessage");

@@ -2,6 +2,7 @@
 // a second reading, closing the results, a referral, and the way out.
 #include "ClosingWindow.h"
 #include "LayoutBuilder.h"
+#include "Layouts.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "Random.h"
@@ -114,7 +115,7 @@ void TestProgram::readBackReadAgainAndLeave() {
 
     // The closing window seeds afresh when it is created, so its text is the seed's first draw.
     PinRandomSeedForTesting(11u);
-    const QString promotion = PromotionalText(int(4 * Rnd()));
+    const QString promotion = LayoutTexts::Promotional(int(4 * Rnd()));
 
     RunStartup(lockDir.filePath(QStringLiteral("instance.lock")));
     // Whatever the update reminder asked at start-up is no concern here.

@@ -1,9 +1,8 @@
-#include "LayoutBuilder.h"
 #include "Layouts.h"
 
 #include "BuildConfig.h"
 
-#define ZT_SITE "http://" ZT_WEB_HOST
+#define ZT_SITE ZT_WEB_SITE
 
 namespace LayoutTexts {
 QString Banner() {
@@ -31,6 +30,11 @@ QString AboutText() {
         "prepares you for the future. Find out more at " ZT_SITE " today!");
 }
 
+QString AboutOffer() {
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. ");
+}
+
 QString HomePageLink() {
     return QStringLiteral("Click here to visit " ZT_SITE);
 }
@@ -50,9 +54,7 @@ QString SoftwaresParagraph() {
         "them discover the wonders of these ancient arts together with you. Enjoy all of them, "
         "free of charge!");
 }
-} // namespace LayoutTexts
-
-QString PromotionalText(int index) {
+QString Promotional(int index) {
     switch (index) {
     case 0:
         return QStringLiteral(
@@ -77,3 +79,4 @@ QString PromotionalText(int index) {
         return {};
     }
 }
+} // namespace LayoutTexts
