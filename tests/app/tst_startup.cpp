@@ -6,10 +6,10 @@
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "ProgramState.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "Startup.h"
-#include "TestSupport.h"
 #include "WebPages.h"
 
 #include <QApplication>
@@ -23,16 +23,6 @@
 #include <QTest>
 
 namespace {
-QList<QWidget *> VisibleWindows() {
-    QList<QWidget *> visible;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->isVisible())
-            visible.append(window);
-    }
-    return visible;
-}
-
 // Which of the two overlapping promotional labels the user sees.
 QString FrontLabel(const MainWindow *main) {
     auto *cobrand = Control<LinkLabel>(main, "lblCobrand");
@@ -62,33 +52,24 @@ private:
     QString lockPath() const { return lockDir.filePath(QStringLiteral("instance.lock")); }
 
     QTemporaryDir lockDir;
-    IsolatedSettings settings;
-    UrlRecorder recorder;
+    ProgramState state;
+    UrlRecorder &recorder = state.recorder;
 };
 
 void TestStartup::initTestCase() {
     QVERIFY(lockDir.isValid());
-    QVERIFY(settings.isValid());
+    QVERIFY(state.isValid());
     // As the program's main has it: only EndProgram leaves the event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void TestStartup::init() {
-    settings.clear();
-    recorder.clear();
-    MessageCapture::start();
+    state.init();
 }
 
 void TestStartup::cleanup() {
-    CloseAllTopLevelWindows();
-    SingleInstance::Release();
+    state.cleanup();
     QFile::remove(lockPath());
-    Program::SetEnding(false);
-    Program::SetEndProgramHookForTesting({});
-    PinRandomSeedForTesting(std::nullopt);
-    SetTodayForTesting(std::nullopt);
-    recorder.onOpen = nullptr;
-    MessageCapture::stop();
     // Whatever the test did, the next one can still wait in an event loop of its own.
     QVERIFY(LocalEventLoopsRun());
 }
@@ -189,15 +170,7 @@ void TestStartup::endProgramClosesEverythingOnce() {
     QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
     QVERIFY(closing && closing->isVisible());
 
-    struct ShowCounter : QObject {
-        int windowsShown = 0;
-        bool eventFilter(QObject *watched, QEvent *event) override {
-            auto *widget = qobject_cast<QWidget *>(watched);
-            if (event->type() == QEvent::Show && widget && widget->isWindow())
-                ++windowsShown;
-            return false;
-        }
-    } counter;
+    ShowCounter counter;
     qApp->installEventFilter(&counter);
 
     // Through the registry, as the closing window's Exit button reaches it.

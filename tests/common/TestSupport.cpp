@@ -101,3 +101,20 @@ bool LocalEventLoopsRun() {
 void ForceOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
+
+QList<QWidget *> VisibleWindows() {
+    QList<QWidget *> visible;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible())
+            visible.append(window);
+    }
+    return visible;
+}
+
+bool ShowCounter::eventFilter(QObject *watched, QEvent *event) {
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Show && widget && widget->isWindow())
+        ++windowsShown;
+    return false;
+}

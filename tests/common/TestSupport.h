@@ -54,6 +54,16 @@ template <class T> T *Control(const QObject *window, const char *name) {
     return window->findChild<T *>(QString::fromLatin1(name));
 }
 
+// The top-level windows now visible.
+QList<QWidget *> VisibleWindows();
+
+// Counts windows that appear while it is installed as an application event filter, to prove that
+// leaving shows nothing on the way out.
+struct ShowCounter : QObject {
+    int windowsShown = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 // Deletes every top-level window that has no parent, then the objects waiting on deleteLater.
 void CloseAllTopLevelWindows();
 

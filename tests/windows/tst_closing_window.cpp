@@ -4,9 +4,9 @@
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "Program.h"
+#include "ProgramState.h"
 #include "Random.h"
 #include "ShowMessage.h"
-#include "TestSupport.h"
 #include "WebPages.h"
 
 #include <QApplication>
@@ -28,7 +28,6 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -63,32 +62,23 @@ private:
     QUrl pageOf(void (*open)());
     static QString boxText(const QWidget *box);
 
-    IsolatedSettings settings;
-    UrlRecorder browser;
-    QList<QUrl> &opened = browser.urls;
+    ProgramState state;
+    QList<QUrl> &opened = state.recorder.urls;
     int endProgramCalls = 0;
 };
 
 void TestClosingWindow::initTestCase() {
-    Program::SetEndProgramHookForTesting([this] { ++endProgramCalls; });
-}
-
-void TestClosingWindow::cleanupTestCase() {
-    Program::SetEndProgramHookForTesting({});
+    QVERIFY(state.isValid());
 }
 
 void TestClosingWindow::init() {
-    MessageCapture::start();
+    state.init([this] { ++endProgramCalls; });
     PinRandomSeedForTesting(1u);
-    settings.clear();
-    opened.clear();
     endProgramCalls = 0;
 }
 
 void TestClosingWindow::cleanup() {
-    MessageCapture::stop();
-    PinRandomSeedForTesting(std::nullopt);
-    Program::SetEnding(false);
+    state.cleanup();
 }
 
 std::unique_ptr<ClosingWindow> TestClosingWindow::showActive() {

@@ -93,8 +93,8 @@ private Q_SLOTS:
     void aboutOkIsDefaultAndCancel();
     void closingWindowStartsAsLaidOut();
     void showsProgramIcon();
-    void clickLabelReportsLeftClicksInside_data();
-    void clickLabelReportsLeftClicksInside();
+    void linkLabelReportsLeftClicksInside_data();
+    void linkLabelReportsLeftClicksInside();
 };
 
 void TestLayoutBuilder::placesControlsInPixels_data() {
@@ -647,7 +647,7 @@ void TestLayoutBuilder::showsProgramIcon() {
     }
 }
 
-void TestLayoutBuilder::clickLabelReportsLeftClicksInside_data() {
+void TestLayoutBuilder::linkLabelReportsLeftClicksInside_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("clicks");
@@ -657,7 +657,7 @@ void TestLayoutBuilder::clickLabelReportsLeftClicksInside_data() {
     QTest::newRow("left released outside") << int(Qt::LeftButton) << QPoint(250, 5) << 0;
 }
 
-void TestLayoutBuilder::clickLabelReportsLeftClicksInside() {
+void TestLayoutBuilder::linkLabelReportsLeftClicksInside() {
     QFETCH(int, button);
     QFETCH(QPoint, release);
     QFETCH(int, clicks);

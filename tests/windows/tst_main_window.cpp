@@ -8,9 +8,9 @@
 #include "MainWindow.h"
 #include "Pinnacle.h"
 #include "Program.h"
+#include "ProgramState.h"
 #include "ResultsWindow.h"
 #include "ShowMessage.h"
-#include "TestSupport.h"
 #include "WebPages.h"
 
 #include <QAction>
@@ -81,7 +81,6 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -124,23 +123,17 @@ private:
     }
 
     QPointer<MainWindow> main;
-    IsolatedSettings settings;
-    UrlRecorder recorder;
+    ProgramState state;
+    UrlRecorder &recorder = state.recorder;
     int endProgramCalls = 0;
 };
 
 void TestMainWindow::initTestCase() {
-    QVERIFY(settings.isValid());
-    Program::SetEndProgramHookForTesting([this] { ++endProgramCalls; });
-}
-
-void TestMainWindow::cleanupTestCase() {
-    Program::SetEndProgramHookForTesting({});
+    QVERIFY(state.isValid());
 }
 
 void TestMainWindow::init() {
-    settings.clear();
-    MessageCapture::start();
+    state.init([this] { ++endProgramCalls; });
     main = new MainWindow;
     Program::SetMainWindow(main);
     main->show();
@@ -148,14 +141,11 @@ void TestMainWindow::init() {
     QVERIFY(QTest::qWaitForWindowActive(main));
     // The update reminder of the window's loading is no concern of these tests.
     MessageCapture::start();
-    recorder.clear();
     endProgramCalls = 0;
 }
 
 void TestMainWindow::cleanup() {
-    CloseAllTopLevelWindows();
-    Program::SetEnding(false);
-    MessageCapture::stop();
+    state.cleanup();
     QGuiApplication::clipboard()->clear();
 }
 

@@ -1,16 +1,17 @@
 // The closing window across a whole run, with the real start-up and EndProgram: a reading, Back,
 // a second reading, closing the results, a referral, and the way out.
+#include "AboutWindow.h"
 #include "ClosingWindow.h"
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "ProgramState.h"
 #include "Random.h"
 #include "ResultsWindow.h"
 #include "ShowMessage.h"
 #include "SingleInstance.h"
 #include "Startup.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(std::function<QWidget *()>)
 
 namespace {
 ResultsWindow *VisibleResultsWindow() {
@@ -32,26 +37,6 @@ ResultsWindow *VisibleResultsWindow() {
     return nullptr;
 }
 
-QList<QWidget *> VisibleWindows() {
-    QList<QWidget *> visible;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->isVisible())
-            visible.append(window);
-    }
-    return visible;
-}
-
-// Counts windows that appear, to prove that leaving shows nothing on the way out.
-struct ShowCounter : QObject {
-    int windowsShown = 0;
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && widget && widget->isWindow())
-            ++windowsShown;
-        return false;
-    }
-};
 } // namespace
 
 class TestProgram : public QObject {
@@ -62,6 +47,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void buildsEveryWindowUnderItsFormName_data();
+    void buildsEveryWindowUnderItsFormName();
     void readBackReadAgainAndLeave_data();
     void readBackReadAgainAndLeave();
 
@@ -69,31 +56,47 @@ private:
     ResultsWindow *readFor(MainWindow *main, int day, int month, int year);
 
     QTemporaryDir lockDir;
-    IsolatedSettings settings;
-    UrlRecorder recorder;
+    ProgramState state;
+    UrlRecorder &recorder = state.recorder;
 };
 
 void TestProgram::initTestCase() {
     QVERIFY(lockDir.isValid());
-    QVERIFY(settings.isValid());
+    QVERIFY(state.isValid());
     // As the program's main has it: only EndProgram leaves the event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void TestProgram::init() {
-    settings.clear();
-    MessageCapture::start();
-    recorder.clear();
+    state.init();
 }
 
 void TestProgram::cleanup() {
-    CloseAllTopLevelWindows();
-    SingleInstance::Release();
-    Program::SetEnding(false);
-    Program::SetEndProgramHookForTesting({});
-    PinRandomSeedForTesting(std::nullopt);
-    MessageCapture::stop();
+    state.cleanup();
     QVERIFY(LocalEventLoopsRun());
+}
+
+// Each window takes the controls it uses when it is built and stops the program on one its layout
+// lacks, so building every window proves the layouts and the windows agree.
+void TestProgram::buildsEveryWindowUnderItsFormName_data() {
+    QTest::addColumn<std::function<QWidget *()>>("make");
+    QTest::addColumn<QString>("formName");
+    QTest::newRow("main") << std::function<QWidget *()>([] { return new MainWindow; })
+                          << QStringLiteral("frmMain");
+    QTest::newRow("results") << std::function<QWidget *()>([] { return new ResultsWindow; })
+                             << QStringLiteral("frmPinnaclePhases");
+    QTest::newRow("About") << std::function<QWidget *()>([] { return new AboutWindow; })
+                           << QStringLiteral("frmAbout");
+    QTest::newRow("closing") << std::function<QWidget *()>([] { return new ClosingWindow; })
+                             << QStringLiteral("frmNagScreen2");
+}
+
+void TestProgram::buildsEveryWindowUnderItsFormName() {
+    QFETCH(std::function<QWidget *()>, make);
+    QFETCH(QString, formName);
+    const std::unique_ptr<QWidget> window(make());
+    QCOMPARE(window->objectName(), formName);
+    QVERIFY(window->isWindow());
 }
 
 ResultsWindow *TestProgram::readFor(MainWindow *main, int day, int month, int year) {

@@ -1,5 +1,6 @@
 #include "Branding.h"
 #include "ShowMessage.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,14 +11,23 @@
 
 #include <functional>
 
-// Runs `act` on the message box once it is up, from inside its own event loop.
-static void whenBoxShows(QObject *context, std::function<void(QMessageBox *)> act) {
-    QTimer::singleShot(0, context, [context, act] {
+// Runs `act` on the message box once it is up, from inside its own event loop. Should no box come
+// up within five seconds, every message box still open is closed, so the test fails, not hangs.
+static void whenBoxShows(QObject *context, std::function<void(QMessageBox *)> act,
+                         int triesLeft = 500) {
+    QTimer::singleShot(10, context, [context, act, triesLeft] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box && box->isVisible())
+        if (box && box->isVisible()) {
             act(box);
-        else
-            whenBoxShows(context, act);
+        } else if (triesLeft > 0) {
+            whenBoxShows(context, act, triesLeft - 1);
+        } else {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            for (QWidget *window : windows) {
+                if (auto *open = qobject_cast<QMessageBox *>(window))
+                    open->done(0);
+            }
+        }
     });
 }
 
@@ -118,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShowMessage)
+ZT_TEST_MAIN(TestShowMessage)
 #include "tst_show_message.moc"
