@@ -6,14 +6,13 @@
 #include "Program.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName());
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
-    QApplication::setWindowIcon(QIcon(ProgramIconPath()));
+    QApplication::setWindowIcon(ProgramIcon());
     InstallFontSubstitutions();
     // The program leaves only through EndProgram, never because its last window closed.
     QApplication::setQuitOnLastWindowClosed(false);

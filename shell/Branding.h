@@ -14,7 +14,7 @@ inline QString WindowCaption() {
 inline QString ApplicationName() {
     return QStringLiteral("DIDadiDizaruvaVudiro");
 }
-// The program icon in the resources, for the windows' frames and picture boxes.
+// The program icon as drawn for 32 pixels, its size at 100 %; ProgramIcon() has every size.
 inline QString ProgramIconPath() {
     return QStringLiteral(":/icon-32.png");
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -23,6 +24,8 @@
 namespace {
 const char FirstFocusProperty[] = "zt_firstFocus";
 const QString DejaVuSans = QStringLiteral("DejaVu Sans");
+// A picture box shows the program icon at its own size.
+constexpr QSize PictureSize(32, 32);
 
 int Px(int twips) {
     return qRound(twips / 15.0);
@@ -201,7 +204,8 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         return MakeButton(row, font, parent);
     case Kind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(ProgramIconPath()));
+        // Drawn for the screen's pixel ratio, so that at 200 % the 64-pixel drawing fills it.
+        picture->setPixmap(ProgramIcon().pixmap(PictureSize, picture->devicePixelRatioF()));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
@@ -273,6 +277,14 @@ void CentreOnScreen(QWidget *window) {
 }
 } // namespace
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    const QDir resources(QStringLiteral(":/"));
+    for (const QString &file : resources.entryList({QStringLiteral("icon-*.png")}))
+        icon.addFile(resources.filePath(file));
+    return icon;
+}
+
 void InstallFontSubstitutions() {
     static const bool installed = [] {
         const QStringList families = QFontDatabase::families();
@@ -303,7 +315,7 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
     InstallFontSubstitutions();
     window->setObjectName(QString::fromLatin1(layout.name));
     window->setWindowTitle(WindowCaption());
-    window->setWindowIcon(QIcon(ProgramIconPath()));
+    window->setWindowIcon(ProgramIcon());
     const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
     window->setWindowFlags((dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -24,6 +25,10 @@ QObject *RequireNamedObject(const QWidget *window, const char *name, const QMeta
 template <class T> T *RequireControl(const QWidget *window, const char *name) {
     return static_cast<T *>(RequireNamedObject(window, name, T::staticMetaObject));
 }
+
+// The program icon with every size in the resources, so that a title bar, a task bar or a screen
+// at 200 % gets a drawing made for its size rather than a scaled one.
+QIcon ProgramIcon();
 
 // Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
 // weights hold. BuildWindow calls it; calling it again does nothing.
