@@ -9,7 +9,6 @@ cd "$(dirname "$0")/../.."
 source scripts/common.sh
 install_missing dpkg-dev file desktop-file-utils appstream man-db groff-base xvfb xdotool \
     x11-utils qt6-qpa-plugins
-build
 
 app_id=example.zentari.DIDadiDizaruvaVudiro
 program=DIDadiDizaruvaVudiro
@@ -35,7 +34,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-(cd build && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; exit 1; }
+bash scripts/package.sh >"$work/package.log" 2>&1 || { cat "$work/package.log" >&2; exit 1; }
 deb=$(ls build/zt-phasewise_*_*.deb)
 echo "package: built ${deb}"
 

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Takes the README's pictures: runs the real program under a private X server with a window
+# manager, walks it through a reading with xdotool and saves the main window, a message box, the
+# results window, the About window and the closing window into docs/ (100 %) and docs/200/
+# (QT_SCALE_FACTOR=2). The program gets its own home, runtime folder and a fake xdg-open, so it
+# touches none of the user's settings and opens no browser. Commit the pictures it writes.
+#   bash scripts/screenshots.sh [SCALE...]      (default: 1 2)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+install_missing xvfb xdotool x11-utils imagemagick openbox
+build
+
+caption="ZT Varivuvo Vuzuzi v1.65"
+work=$(mktemp -d /tmp/zt-shots.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The active window once it is a visible window named $1 other than $2, waiting at most 10 s.
+await_active() {
+    local name=$1 previous=${2:-} window
+    for _ in $(seq 100); do
+        window=$(xdotool getactivewindow 2>/dev/null || true)
+        if [ -n "$window" ] && [ "$window" != "$previous" ] &&
+            [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$name" ]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "screenshots: no window '${name}' became active" >&2
+    return 1
+}
+
+# Saves window $1 with its frame once two grabs in a row agree, so the picture is fully painted.
+snap() {
+    local window=$1 out=$2
+    import -silent -frame -window "$window" "$work/a.png"
+    for _ in $(seq 30); do
+        sleep 0.1
+        import -silent -frame -window "$window" "$work/b.png"
+        if [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1)" = 0 ]; then
+            mv "$work/b.png" "$out"
+            echo "screenshots: saved ${out}"
+            return 0
+        fi
+        mv "$work/b.png" "$work/a.png"
+    done
+    echo "screenshots: window ${window} kept changing" >&2
+    return 1
+}
+
+keys() { xdotool key --delay 80 "$@"; }
+
+shoot() {
+    local scale=$1 dir=$2
+    mkdir -p "$dir" "$work/home-$scale" "$work/run-$scale" "$work/bin"
+    chmod 700 "$work/run-$scale"
+    printf '#!/bin/sh\necho "$1" >>"%s/urls"\n' "$work" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 2560x1600x24 3>"$work/display" >/dev/null 2>&1 &
+    pids+=($!)
+    timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done"
+    export DISPLAY=":$(cat "$work/display")"
+    : >"$work/display"
+    # The windows have no minimise or maximise box; Openbox draws its buttons regardless of the
+    # hints, so its title bar is set to the icon, the caption and the close box.
+    mkdir -p "$work/openbox"
+    printf '<?xml version="1.0"?>\n<openbox_config xmlns="http://openbox.org/3.4/rc">%s%s\n' \
+        '<theme><titleLayout>NLC</titleLayout></theme>' '</openbox_config>' >"$work/openbox/rc.xml"
+    HOME="$work/home-$scale" openbox --config-file "$work/openbox/rc.xml" >/dev/null 2>&1 &
+    pids+=($!)
+    timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do
+        sleep 0.1; done'
+
+    env PATH="$work/bin:$PATH" HOME="$work/home-$scale" XDG_RUNTIME_DIR="$work/run-$scale" \
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 \
+        ./build/DIDadiDizaruvaVudiro >"$work/app.log" 2>&1 &
+    local app=$!
+    pids+=($app)
+
+    local main results box about closing
+    main=$(await_active "$caption")
+    # Next with nothing typed: the first check's message box.
+    keys alt+n
+    box=$(await_active "ZT Phasewise" "$main")
+    snap "$box" "$dir/message-box.png"
+    keys Return
+    main=$(await_active "$caption" "$box")
+
+    xdotool type --delay 60 "Ada"
+    keys Tab
+    xdotool type --delay 60 "Maria"
+    keys Tab
+    xdotool type --delay 60 "Lovelace"
+    # Month, day and year lists, in tab order; a closed list selects the entry typed.
+    keys Tab
+    xdotool type --delay 60 "Nov"
+    keys Tab
+    xdotool type --delay 60 "29"
+    keys Tab
+    xdotool type --delay 60 "1975"
+    keys Tab
+    snap "$main" "$dir/main-window.png"
+
+    keys alt+n
+    results=$(await_active "$caption" "$main")
+    snap "$results" "$dir/results-window.png"
+    keys alt+b
+    main=$(await_active "$caption" "$results")
+
+    keys alt+h a
+    about=$(await_active "$caption" "$main")
+    snap "$about" "$dir/about-window.png"
+    keys Escape
+    main=$(await_active "$caption" "$about")
+
+    keys alt+f x
+    closing=$(await_active "$caption" "$main")
+    snap "$closing" "$dir/closing-window.png"
+
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    pids=()
+    if [ -s "$work/urls" ]; then
+        echo "screenshots: the program handed addresses to the desktop: $(cat "$work/urls")" >&2
+        return 1
+    fi
+}
+
+scales=("$@")
+[ ${#scales[@]} -gt 0 ] || scales=(1 2)
+for scale in "${scales[@]}"; do
+    if [ "$scale" = 1 ]; then
+        shoot 1 docs
+    else
+        shoot "$scale" "docs/$((scale * 100))"
+    fi
+done
