@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "BirthDate.h"
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
@@ -21,10 +22,6 @@
 #include <QStringList>
 
 namespace {
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Lower-case a to z become capitals; every other character passes as typed.
 QString Capitalised(const QString &typed) {
     QString text = typed;
@@ -105,14 +102,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
 
 void MainWindow::fillDateLists() {
     QStringList days;
-    for (int day = 1; day <= 31; ++day)
+    for (int day = pinnacle::FirstDay; day <= pinnacle::LastDay; ++day)
         days << QString::number(day);
     // The month list offers exactly the names the reading knows.
     QStringList months;
     for (std::string_view month : pinnacle::MonthNames)
         months << QString::fromLatin1(month.data(), qsizetype(month.size()));
     QStringList years;
-    for (int year = 1900; year <= 2050; ++year)
+    for (int year = pinnacle::FirstYear; year <= pinnacle::LastYear; ++year)
         years << QString::number(year);
 
     const auto fill = [](QComboBox *list, const QStringList &items) {
@@ -137,26 +134,25 @@ bool MainWindow::ValidateEntries() {
         return refuse(QStringLiteral("Please Enter Your First Name"), controls.firstName);
     if (controls.lastName->text().isEmpty())
         return refuse(QStringLiteral("Please Enter Your Last Name"), controls.lastName);
-    if (controls.day->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Date"), controls.day);
-    if (controls.month->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Month"), controls.month);
-    if (controls.year->currentText().isEmpty())
-        return refuse(QStringLiteral("Please Specify Your Birth Year"), controls.year);
-
-    const int dayPosition = controls.day->currentIndex();
-    const int monthPosition = controls.month->currentIndex();
-    // Gregorian calendar: a whole century is a leap year only when divisible by 400.
-    const bool leap = IsLeapYear(controls.year->currentText().toInt());
-    const int firstMissingFebruaryDay = leap ? 29 : 28;
-    if (monthPosition == 1 && dayPosition >= firstMissingFebruaryDay)
-        return refuse(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
-
-    const bool thirtyDayMonth =
-        monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
-    if (thirtyDayMonth && dayPosition == 30)
-        return refuse(QStringLiteral("Please Enter Correct Date Or Month !"), nullptr);
-
+    // Day, month and year are checked in that order; an empty list takes the focus.
+    const pinnacle::DateCheck check =
+        pinnacle::CheckDate(controls.day->currentIndex(), controls.month->currentIndex(),
+                            controls.year->currentIndex());
+    const std::string_view text = pinnacle::DateCheckMessage(check);
+    const QString message = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    switch (check) {
+    case pinnacle::DateCheck::Accepted:
+        break;
+    case pinnacle::DateCheck::NoDay:
+        return refuse(message, controls.day);
+    case pinnacle::DateCheck::NoMonth:
+        return refuse(message, controls.month);
+    case pinnacle::DateCheck::NoYear:
+        return refuse(message, controls.year);
+    case pinnacle::DateCheck::BeyondFebruary:
+    case pinnacle::DateCheck::BeyondThirtyDayMonth:
+        return refuse(message, nullptr);
+    }
     return true;
 }
 
