@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -637,6 +638,20 @@ void TestLayoutBuilder::showsProgramIcon() {
     QCOMPARE(icon.size(), QSize(32, 32));
     QVERIFY(!icon.hasAlphaChannel());
     QCOMPARE(icon.pixelColor(1, 1), QColor(0x002A30));
+
+    // Each size a title bar or a screen at 200 % may ask for is a drawing of its own, as opaque.
+    QList<QSize> sizes = ProgramIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(
+        sizes,
+        (QList<QSize>{
+            {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    for (const QSize size : std::as_const(sizes)) {
+        const QImage drawn = ProgramIcon().pixmap(size).toImage();
+        QCOMPARE(drawn.size(), size);
+        QVERIFY(!drawn.hasAlphaChannel());
+        QCOMPARE(drawn.pixelColor(0, 0), QColor(0x002A30));
+    }
 
     for (const QString &window : {u"about"_qs, u"closing"_qs}) {
         const auto built = Build(window);
