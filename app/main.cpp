@@ -2,12 +2,21 @@
 
 #include "Branding.h"
 #include "BuildConfig.h"
+#include "CommandLine.h"
 #include "LayoutBuilder.h"
 #include "Program.h"
 
 #include <QApplication>
+#include <iostream>
 
 int main(int argc, char *argv[]) {
+    // Any argument is for the command line, which answers without a display, a window, the
+    // settings or the single-instance check.
+    if (argc > 1) {
+        const QCoreApplication app(argc, argv);
+        return RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName());
     // Lets the desktop match the window to its launcher entry and icon.

@@ -126,6 +126,9 @@ comm -13 "$work/packages-before" "$work/packages-after" | grep -vx zt-phasewise 
     >"$work/pulled-in" || true
 installed_desktop=/usr/share/applications/${app_id}.desktop
 [ -f "$installed_desktop" ] || fail "no menu entry installed"
+# The installed command line answers without a display.
+version=$(env -u DISPLAY "/usr/bin/${program}" --version 2>&1) || true
+[ "$version" = "ZT Free Phasewise 1.65" ] || fail "--version of the installed program: ${version}"
 
 # Start the installed program as the menu would, with a home, runtime folder and browser of its own.
 mkdir -p "$work/home" "$work/bin" "$work/runtime"

@@ -1,0 +1,101 @@
+#include "CommandLine.h"
+
+#include "BirthDate.h"
+#include "BuildConfig.h"
+#include "Pinnacle.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <string>
+
+namespace {
+constexpr int Refused = 2;
+
+// A whole number written in ASCII digits alone, as the lists show them; -1 for anything else.
+int ListNumber(const QString &text) {
+    if (text.isEmpty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return -1;
+    return text.toInt();
+}
+
+int MonthPosition(const QString &text) {
+    const std::string name = text.toStdString();
+    const auto found = std::find(pinnacle::MonthNames.begin(), pinnacle::MonthNames.end(), name);
+    return found == pinnacle::MonthNames.end() ? -1 : int(found - pinnacle::MonthNames.begin());
+}
+
+// The report for a date the main window would accept, or the window's own message for one it
+// would refuse, naming a value its lists do not offer.
+int PrintReport(const QString &day, const QString &month, const QString &year, std::ostream &out,
+                std::ostream &err) {
+    const int dayNumber = ListNumber(day);
+    const int yearNumber = ListNumber(year);
+    const pinnacle::DateCheck check = pinnacle::CheckDate(
+        dayNumber < 0 ? -1 : dayNumber - pinnacle::FirstDay, MonthPosition(month),
+        yearNumber < 0 ? -1 : yearNumber - pinnacle::FirstYear);
+    if (check != pinnacle::DateCheck::Accepted) {
+        err << pinnacle::DateCheckMessage(check);
+        const auto named = [](const QString &value) { return '"' + value.toStdString() + '"'; };
+        if (check == pinnacle::DateCheck::NoDay)
+            err << ": " << named(day) << " is not a day from " << pinnacle::FirstDay << " to "
+                << pinnacle::LastDay;
+        else if (check == pinnacle::DateCheck::NoMonth)
+            err << ": " << named(month) << " is not a month name, January to December";
+        else if (check == pinnacle::DateCheck::NoYear)
+            err << ": " << named(year) << " is not a year from " << pinnacle::FirstYear << " to "
+                << pinnacle::LastYear;
+        err << '\n';
+        return Refused;
+    }
+
+    std::string report = pinnacle::ComposeReport(
+        pinnacle::ComputePinnacles(day.toStdString(), month.toStdString(), year.toStdString()));
+    // Plain text for a terminal or a pipe: the report's CR LF line breaks become LF.
+    report.erase(std::remove(report.begin(), report.end(), '\r'), report.end());
+    out << report;
+    return 0;
+}
+} // namespace
+
+int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream &err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        ZT_PRODUCT_NAME " " ZT_VERSION ": numerology reading of the four pinnacles of a life.\n"
+                        "Without options it opens its window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("Print the reading for the birth date DAY MONTH YEAR (for example "
+                       "29 November 1975) as plain text, and exit."));
+    parser.addOption(report);
+    parser.addPositionalArgument(QStringLiteral("DAY"), QStringLiteral("With --report: 1 to 31."));
+    parser.addPositionalArgument(QStringLiteral("MONTH"),
+                                 QStringLiteral("With --report: January to December."));
+    parser.addPositionalArgument(QStringLiteral("YEAR"),
+                                 QStringLiteral("With --report: 1900 to 2050."));
+
+    const auto refuse = [&err, &arguments](const QString &reason) {
+        err << reason.toStdString() << "\nTry '" << arguments.value(0).toStdString()
+            << " --help' for the options.\n";
+        return Refused;
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText().toStdString();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << ZT_PRODUCT_NAME " " ZT_VERSION "\n";
+        return 0;
+    }
+    const QStringList values = parser.positionalArguments();
+    if (!parser.isSet(report))
+        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(values.value(0)));
+    if (values.size() != 3)
+        return refuse(QStringLiteral("--report takes three values, DAY MONTH YEAR; %1 given.")
+                          .arg(values.size()));
+    return PrintReport(values.at(0), values.at(1), values.at(2), out, err);
+}

@@ -1,0 +1,221 @@
+// The command line of the real program file, run as a user would run it: without a display, with
+// a home and runtime folder of its own that must stay empty (no settings, no instance lock). Its
+// report and its refusals are compared with what the main window shows for the same date.
+#include "LayoutBuilder.h"
+#include "MainWindow.h"
+#include "Program.h"
+#include "ProgramState.h"
+#include "ResultsWindow.h"
+#include "ShowMessage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void answers_data();
+    void answers();
+    void sameAsMainWindow_data();
+    void sameAsMainWindow();
+
+private:
+    Run run(const QStringList &arguments);
+    // What the main window shows for the date: the report in the results window, or its message.
+    QString windowAnswer(const QString &day, const QString &month, const QString &year,
+                         bool *accepted);
+
+    ProgramState state;
+};
+
+void TestCommandLine::initTestCase() {
+    QVERIFY(state.isValid());
+    QVERIFY(QFile::exists(QStringLiteral(ZT_PROGRAM)));
+}
+
+Run TestCommandLine::run(const QStringList &arguments) {
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QProcess program;
+    // No display and no platform: a command line that built a window would fail here.
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ZT_PROGRAM), arguments);
+    Run result;
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+        program.kill();
+        program.waitForFinished();
+        return result;
+    }
+    result.exitCode = program.exitCode();
+    result.out = QString::fromUtf8(program.readAllStandardOutput());
+    result.err = QString::fromUtf8(program.readAllStandardError());
+    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    if (!QDir(home.path()).entryList(filter).isEmpty() ||
+        !QDir(runtime.path()).entryList(filter).isEmpty())
+        result.exitCode = -2; // it wrote settings or took the instance lock
+    return result;
+}
+
+void TestCommandLine::answers_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // a pattern for the whole output
+    QTest::addColumn<QString>("err"); // the first line of the error output
+
+    const QString any;
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "ZT Free Phasewise 1\\.65\n"
+                             << any;
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << "Usage: \\S*DIDadiDizaruvaVudiro \\[options\\] DAY MONTH YEAR\n.*"
+                             "--version.*--report .*29 November 1975.*"
+                          << any;
+    QTest::newRow("no number, no month")
+        << QStringList{"--report", "x", "y", "z"} << 2 << any
+        << "Please Specify Your Birth Date: \"x\" is not a day from 1 to 31";
+    QTest::newRow("day beyond the list")
+        << QStringList{"--report", "32", "January", "1975"} << 2 << any
+        << "Please Specify Your Birth Date: \"32\" is not a day from 1 to 31";
+    QTest::newRow("signed day")
+        << QStringList{"--report", "+5", "January", "1975"} << 2 << any
+        << "Please Specify Your Birth Date: \"+5\" is not a day from 1 to 31";
+    QTest::newRow("month in lower case")
+        << QStringList{"--report", "29", "november", "1975"} << 2 << any
+        << "Please Specify Your Birth Month: \"november\" is not a month name, January to December";
+    QTest::newRow("year before the list")
+        << QStringList{"--report", "1", "May", "1899"} << 2 << any
+        << "Please Specify Your Birth Year: \"1899\" is not a year from 1900 to 2050";
+    QTest::newRow("year after the list")
+        << QStringList{"--report", "1", "May", "2051"} << 2 << any
+        << "Please Specify Your Birth Year: \"2051\" is not a year from 1900 to 2050";
+    QTest::newRow("two values") << QStringList{"--report", "29", "November"} << 2 << any
+                                << "--report takes three values, DAY MONTH YEAR; 2 given.";
+    QTest::newRow("date without --report")
+        << QStringList{"29", "November", "1975"} << 2 << any << "Unexpected argument '29'.";
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << 2 << any << "Unknown option 'bogus'.";
+}
+
+void TestCommandLine::answers() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 0) {
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(out),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(pattern.match(result.out).hasMatch(), qPrintable(result.out));
+        QCOMPARE(result.err, QString());
+    } else {
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err.section(QLatin1Char('\n'), 0, 0), err);
+    }
+}
+
+QString TestCommandLine::windowAnswer(const QString &day, const QString &month, const QString &year,
+                                      bool *accepted) {
+    state.init([] {});
+    QPointer<MainWindow> main = new MainWindow;
+    Program::SetMainWindow(main);
+    MessageCapture::start();
+    // Names are needed for the date checks to be reached.
+    RequireControl<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("ANN"));
+    RequireControl<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("LEE"));
+    RequireControl<QComboBox>(main, "cboDate")->setCurrentText(day);
+    RequireControl<QComboBox>(main, "cboMonth")->setCurrentText(month);
+    RequireControl<QComboBox>(main, "cboYear")->setCurrentText(year);
+    RequireControl<QPushButton>(main, "cmdNext")->click();
+
+    QString answer;
+    const QList<MessageCapture::Asked> asked = MessageCapture::asked();
+    *accepted = asked.isEmpty();
+    if (!asked.isEmpty()) {
+        answer = asked.first().text;
+    } else {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *results = qobject_cast<ResultsWindow *>(window);
+                results && results->isVisible())
+                answer = RequireControl<QPlainTextEdit>(results, "txtDisplay")->toPlainText();
+        }
+    }
+    state.cleanup();
+    return answer;
+}
+
+void TestCommandLine::sameAsMainWindow_data() {
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+
+    QTest::newRow("29 November 1975") << "29"
+                                      << "November"
+                                      << "1975";
+    QTest::newRow("first day of the lists") << "1"
+                                            << "January"
+                                            << "1900";
+    QTest::newRow("last day of the lists") << "31"
+                                           << "December"
+                                           << "2050";
+    QTest::newRow("29 February of a leap year") << "29"
+                                                << "February"
+                                                << "2000";
+    QTest::newRow("29 February of a whole century") << "29"
+                                                    << "February"
+                                                    << "1900";
+    QTest::newRow("31 February") << "31"
+                                 << "February"
+                                 << "2000";
+    QTest::newRow("31 April") << "31"
+                              << "April"
+                              << "1975";
+}
+
+void TestCommandLine::sameAsMainWindow() {
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+
+    bool accepted = false;
+    const QString shown = windowAnswer(day, month, year, &accepted);
+    QVERIFY(!shown.isEmpty());
+    const Run result = run({QStringLiteral("--report"), day, month, year});
+    if (accepted) {
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(!result.out.contains(QLatin1Char('\r')));
+        QCOMPARE(result.out, shown);
+        QCOMPARE(result.err, QString());
+    } else {
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err, shown + QLatin1Char('\n'));
+    }
+}
+
+ZT_TEST_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
