@@ -104,7 +104,9 @@ if [ -n "$sudo" ] && ! sudo -n true 2>/dev/null; then
     exit 0
 fi
 # Several work trees on one machine may run this at once; only one installs at a time.
-exec 9>/run/lock/zt-phasewise-package-check.lock
+lock_dir=/run/lock
+[ -d "$lock_dir" ] || lock_dir=/tmp
+exec 9>"${lock_dir}/zt-phasewise-package-check.lock"
 flock --timeout 900 9 || { fail "another check kept the install lock"; exit 1; }
 if dpkg-query --show --showformat='${Status}' zt-phasewise 2>/dev/null | grep -q ' installed$'; then
     echo "package: zt-phasewise is installed on this machine already: left alone, install not tried"
