@@ -33,6 +33,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# So that an interrupted check still removes what it installed.
+trap "exit 1" INT TERM
 
 bash scripts/package.sh >"$work/package.log" 2>&1 || { cat "$work/package.log" >&2; exit 1; }
 deb=$(ls build/zt-phasewise_*_*.deb)
