@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace {
 constexpr int Refused = 2;
@@ -98,4 +99,17 @@ int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream
         return refuse(QStringLiteral("--report takes three values, DAY MONTH YEAR; %1 given.")
                           .arg(values.size()));
     return PrintReport(values.at(0), values.at(1), values.at(2), out, err);
+}
+
+bool IsCommandLineRequest(int argc, const char *const argv[]) {
+    static constexpr std::string_view Options[] = {"-h", "-?",        "--help",  "--help-all",
+                                                   "-v", "--version", "--report"};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        for (std::string_view option : Options) {
+            if (argument == option)
+                return true;
+        }
+    }
+    return false;
 }

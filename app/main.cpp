@@ -10,9 +10,9 @@
 #include <iostream>
 
 int main(int argc, char *argv[]) {
-    // Any argument is for the command line, which answers without a display, a window, the
-    // settings or the single-instance check.
-    if (argc > 1) {
+    // The command line answers without a display, a window, the settings or the single-instance
+    // check.
+    if (IsCommandLineRequest(argc, argv)) {
         const QCoreApplication app(argc, argv);
         return RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
     }
