@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Starts the program on a Wayland desktop (a headless weston of its own) and checks from the
+# protocol traffic that its main window appears under its title and desktop id, and that the
+# fixed-size window tells the compositor it cannot be resized or maximised (minimum size equal
+# to maximum size).
+#
+#   wayland.sh PROGRAM APP_ID
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$(realpath "$1")
+app_id=$2
+title="ZT Varivuvo Vuzuzi v1.65"
+source "$here/../../scripts/common.sh"
+install_missing weston qt6-wayland
+
+work=$(mktemp -d /tmp/zt-wayland.XXXXXX)
+wpid=""
+apid=""
+cleanup() {
+    local status=$?
+    for pid in $apid $wpid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/home" "$work/bin" "$work/runtime"
+chmod 700 "$work/runtime"
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+export PATH="$work/bin:$PATH"
+unset DISPLAY QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+
+socket=zt-wayland
+weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$socket" \
+    --log="$work/weston.log" &
+wpid=$!
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+    kill -0 "$wpid" 2>/dev/null || { cat "$work/weston.log" >&2; exit 1; }
+    sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "weston did not start" >&2; exit 1; }
+
+WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" \
+    >"$work/app.out" 2>"$work/wire.log" &
+apid=$!
+
+# The window is on screen once the client has acknowledged the compositor's first configure of
+# the toplevel and committed a buffer after it.
+mapped() {
+    awk '/xdg_surface@[0-9]+\.ack_configure/ { acked = 1 }
+         acked && /wl_surface@[0-9]+\.attach\(wl_buffer/ { attached = 1 }
+         attached && /wl_surface@[0-9]+\.commit/ { found = 1 }
+         END { exit !found }' "$work/wire.log"
+}
+for _ in $(seq 200); do
+    mapped && break
+    kill -0 "$apid" 2>/dev/null || break
+    sleep 0.1
+done
+
+fail=0
+report() { echo "FAIL: $*" >&2; fail=1; }
+mapped || report "the main window never appeared"
+kill -0 "$apid" 2>/dev/null || report "the program ended"
+
+toplevel=$(grep -oE "xdg_toplevel@[0-9]+\.set_title\(\"$title\"\)" "$work/wire.log" |
+    head -1 | sed -E 's/\.set_title.*//')
+[ -n "$toplevel" ] || report "no toplevel titled \"$title\""
+if [ -n "$toplevel" ]; then
+    grep -qF "$toplevel.set_app_id(\"$app_id\")" "$work/wire.log" ||
+        report "$toplevel does not carry the desktop id $app_id"
+    min=$(grep -oE "$toplevel\.set_min_size\([0-9]+, [0-9]+\)" "$work/wire.log" | tail -1 |
+        grep -oE '\(.*\)' || true)
+    max=$(grep -oE "$toplevel\.set_max_size\([0-9]+, [0-9]+\)" "$work/wire.log" | tail -1 |
+        grep -oE '\(.*\)' || true)
+    echo "main window $toplevel: minimum size $min, maximum size $max"
+    [ -n "$min" ] && [ "$min" = "$max" ] && [ "$min" != "(0, 0)" ] ||
+        report "the fixed-size window can be resized or maximised (min $min, max $max)"
+    grep -q "$toplevel\.set_maximized" "$work/wire.log" && report "the window asked to be maximised"
+fi
+grep -qiE "protocol error|error [0-9]+:" "$work/wire.log" && report "protocol error" &&
+    grep -iE "protocol error|error [0-9]+:" "$work/wire.log" >&2
+if [ "$fail" -ne 0 ]; then
+    echo "--- program output" >&2
+    grep -v '^\[' "$work/wire.log" >&2 || true
+    exit 1
+fi
+echo "wayland: the main window appeared as $app_id, fixed at $min"
