@@ -3,6 +3,7 @@
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
+#include "WebLink.h"
 #include "WebPages.h"
 
 #include <QPushButton>
@@ -14,8 +15,6 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent) {
     connect(RequireControl<QPushButton>(this, "cmdOK"), &QPushButton::clicked, this,
             &QDialog::accept);
     // "Click here for more details." of the fully branded edition's offer.
-    connect(RequireControl<LinkLabel>(this, "lblCobrand"), &LinkLabel::clicked, this,
-            &OpenFullBrandPage);
-    connect(RequireControl<LinkLabel>(this, "lblHomePage"), &LinkLabel::clicked, this,
-            &OpenHomePage);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "lblCobrand"), WebPage::FullBrand);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "lblHomePage"), WebPage::Home);
 }

@@ -7,6 +7,7 @@
 #include "Random.h"
 #include "ShowMessage.h"
 #include "Text.h"
+#include "WebLink.h"
 #include "WebPages.h"
 
 #include <QApplication>
@@ -67,9 +68,9 @@ void ClosingWindow::findControls() {
 }
 
 void ClosingWindow::connectControls() {
-    connect(RequireControl<LinkLabel>(this, "lblGoToHome"), &LinkLabel::clicked, this,
-            &OpenSoftwaresPage);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "lblGoToHome"), WebPage::Softwares);
     connect(homePageCheck, &QPushButton::clicked, this, &ClosingWindow::openHomePageFromCheck);
+    DescribeWebLink(homePageCheck, WebPage::Home);
     connect(RequireControl<QPushButton>(this, "cmdSubmit"), &QPushButton::clicked, this,
             &ClosingWindow::referFriend);
     connect(RequireControl<QPushButton>(this, "cmdClose"), &QPushButton::clicked, this,

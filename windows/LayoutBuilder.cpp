@@ -1,8 +1,11 @@
 #include "LayoutBuilder.h"
+#include "Accessibility.h"
 #include "Branding.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -31,9 +34,69 @@ int Px(int twips) {
     return qRound(twips / 15.0);
 }
 
+// The toolkit's own light colours, those of its Fusion style on a desktop without a theme, never
+// the desktop theme's: every colour a window shows comes from its layout or from here, so a
+// window looks the same on a light and on a dark desktop and the layout's fixed colours never
+// meet a theme's (white captions on a white theme background). The style's standard palette
+// will not do: from Qt 6.4 on it follows the desktop theme.
+QPalette DefaultPalette() {
+    const QColor face(0xEF, 0xEF, 0xEF);
+    const QColor dark(0x9F, 0x9F, 0x9F);
+    const QColor greyedText(0xBE, 0xBE, 0xBE);
+    QPalette palette(Qt::black, face, Qt::white, dark, QColor(0xB8, 0xB8, 0xB8), Qt::black,
+                     Qt::white);
+    palette.setColor(QPalette::Midlight, QColor(0xCA, 0xCA, 0xCA));
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Shadow, QColor(0x76, 0x76, 0x76));
+    palette.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, Qt::blue);
+    palette.setColor(QPalette::LinkVisited, Qt::magenta);
+    palette.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
+    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    palette.setColor(QPalette::BrightText, Qt::white);
+    for (const QPalette::ColorRole greyed :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, greyed, greyedText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, greyedText);
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, QColor(0xB1, 0xB1, 0xB1));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
+    // Every role of every group counts as set, so that none is taken from the application.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
+}
+
+// Gives the widget, for good, every colour it shows now. A widget under a style sheet has only
+// the colours set on it of its own; the others it would take from the application, so they are
+// the toolkit's defaults instead. Every other widget has its container's, handed down.
+void KeepColours(QWidget *widget, const QPalette &defaults) {
+    const QPalette now = widget->palette();
+    const bool styled = widget->testAttribute(Qt::WA_StyleSheet);
+    QPalette kept = defaults;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            if (!styled || now.isBrushSet(g, r))
+                kept.setBrush(g, r, now.brush(g, r));
+        }
+    }
+    widget->setPalette(kept);
+}
+
 QColor Colour(int rgb, QPalette::ColorRole systemRole) {
     if (rgb == SystemColour)
-        return QGuiApplication::palette().color(systemRole);
+        return DefaultPalette().color(systemRole);
     return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
@@ -80,13 +143,22 @@ void SetRoles(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, cons
     w->setPalette(palette);
 }
 
+// A style sheet takes the style's focus frame away, so the focused box draws its own mark: a
+// dotted border in its text colour, as thick as the flat border and its padding together, so
+// that the text does not move.
+QString FocusMark(const char *type, const QColor &text) {
+    return QStringLiteral(" %1:focus { border: 2px dotted %2; padding: 0px; }")
+        .arg(QLatin1String(type), text.name());
+}
+
 QString TextBoxStyle(const char *type, const ControlRow &row) {
-    QString style = QStringLiteral("%1 { background-color: %2; color: %3;")
-                        .arg(QLatin1String(type), Colour(row.back, QPalette::Base).name(),
-                             Colour(row.fore, QPalette::Text).name());
+    const QColor text = Colour(row.fore, QPalette::Text);
+    QString style =
+        QStringLiteral("%1 { background-color: %2; color: %3;")
+            .arg(QLatin1String(type), Colour(row.back, QPalette::Base).name(), text.name());
     if (row.look & Look::Flat)
-        style += QStringLiteral(" border: 1px solid #000000;");
-    return style + QStringLiteral(" }");
+        style += QStringLiteral(" border: 1px solid #000000; padding: 1px;");
+    return style + QStringLiteral(" }") + FocusMark(type, text);
 }
 
 QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
@@ -115,6 +187,9 @@ QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
 
 QWidget *MakeLabel(const ControlRow &row, const QFont &font, QWidget *parent) {
     auto *label = new LinkLabel(parent);
+    // Before the text is set: a screen reader may ask about the label as soon as it has one.
+    if (row.look & Look::Link)
+        SetAccessibleRole(label, QAccessible::Link);
     label->setTextFormat(Qt::PlainText);
     label->setText(WithoutAccessKeys(row.caption));
     label->setFont(font);
@@ -143,10 +218,14 @@ void CondenseToFit(QWidget *label) {
 }
 
 QWidget *MakeButton(const ControlRow &row, const QFont &font, QWidget *parent) {
-    auto *button = new QPushButton(row.caption, parent);
+    auto *button = new QPushButton(parent);
+    // A button drawn as a link is followed with Enter as well, like every other link.
+    if (row.look & Look::Link)
+        SetAccessibleRole(button, QAccessible::Link);
+    button->setText(row.caption);
     button->setFont(font);
     button->setCheckable(row.kind == Kind::CheckButton);
-    button->setAutoDefault(false);
+    button->setAutoDefault(row.look & Look::Link);
     SetRoles(button, {QPalette::Button}, Colour(row.back, QPalette::Button));
     SetRoles(button, {QPalette::ButtonText}, Colour(row.fore, QPalette::ButtonText));
     if (row.look & Look::Default)
@@ -193,10 +272,19 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         SetRoles(list, {QPalette::Button, QPalette::Base}, Colour(row.back, QPalette::Base));
         SetRoles(list, {QPalette::ButtonText, QPalette::Text}, Colour(row.fore, QPalette::Text));
         // The style's shaded face would wash the colours out; a list box is drawn flat.
+        const QColor text = Colour(row.fore, QPalette::Text);
         list->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2;"
-                                           " border: 1px solid #000000; padding-left: 3px; }")
-                                .arg(Colour(row.back, QPalette::Base).name(),
-                                     Colour(row.fore, QPalette::Text).name()));
+                                           " border: 1px solid #000000; padding: 1px 1px 1px 3px; }"
+                                           " QComboBox:focus { border: 2px dotted %2;"
+                                           " padding: 0px 0px 0px 2px; }")
+                                .arg(Colour(row.back, QPalette::Base).name(), text.name()));
+        // A screen reader hears the entry a list now shows as a change of the list's text.
+        QObject::connect(list, &QComboBox::currentTextChanged, list,
+                         [list, shown = QString()](const QString &now) mutable {
+                             QAccessibleTextUpdateEvent event(list, 0, shown, now);
+                             QAccessible::updateAccessibility(&event);
+                             shown = now;
+                         });
         return list;
     }
     case Kind::Button:
@@ -211,6 +299,7 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
     }
     case Kind::Line: {
         auto *line = new QFrame(parent);
+        SetAccessibleRole(line, QAccessible::Separator);
         line->setAutoFillBackground(true);
         SetRoles(line, {QPalette::Window}, Colour(row.fore, QPalette::WindowText));
         return line;
@@ -264,6 +353,52 @@ void BuildMenu(QMainWindow *window, const std::vector<MenuRow> &rows) {
     }
 }
 
+bool IsLinkLabel(const ControlRow &row) {
+    return row.kind == Kind::Label && (row.look & Look::Link);
+}
+
+// Labels, buttons and frames are spoken by the text they show, and follow it when it changes; a
+// name of their own would freeze what a screen reader says at the layout's text.
+bool SpeaksItsText(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton ||
+           kind == Kind::Frame;
+}
+
+void NameForScreenReaders(QWidget *widget, const ControlRow &row) {
+    if (row.spoken) {
+        widget->setAccessibleName(QString::fromLatin1(row.spoken));
+        return;
+    }
+    const QString caption = WithoutAccessKeys(row.caption);
+    if (SpeaksItsText(row.kind) && !caption.isEmpty())
+        return;
+    widget->setAccessibleName(caption.isEmpty() ? widget->objectName() : caption);
+}
+
+// A window of fixed size has nothing to gain from being maximised or filling the screen. Where a
+// desktop offers it anyway (on Wayland, Qt's own title bar draws a maximise button whatever the
+// window's flags and size limits say), the window returns to its size.
+class KeepsItsSize : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            auto *window = static_cast<QWidget *>(watched);
+            constexpr Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+            if (window->windowState() & grown) {
+                // Not from inside the change that is being reported.
+                QMetaObject::invokeMethod(
+                    window,
+                    [window, grown] { window->setWindowState(window->windowState() & ~grown); },
+                    Qt::QueuedConnection);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void CentreOnScreen(QWidget *window) {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -311,9 +446,29 @@ QObject *RequireNamedObject(const QWidget *window, const char *name, const QMeta
     return found;
 }
 
+void BringToFront(QWidget *control) {
+    control->show();
+    control->raise();
+    QWidget *container = control->parentWidget();
+    if (!container)
+        return;
+    for (QWidget *sibling : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != control && sibling->geometry() == control->geometry())
+            sibling->hide();
+    }
+}
+
 void BuildWindow(QWidget *window, const WindowLayout &layout) {
     InstallFontSubstitutions();
     window->setObjectName(QString::fromLatin1(layout.name));
+    InstallAccessibility();
+    const bool plainWidget =
+        !qobject_cast<QDialog *>(window) && !qobject_cast<QMainWindow *>(window);
+    // Qt speaks a plain widget as a container even when it is a window of its own.
+    if (plainWidget)
+        SetAccessibleRole(window, QAccessible::Window);
+    window->setPalette(DefaultPalette());
+    window->installEventFilter(new KeepsItsSize(window));
     window->setWindowTitle(WindowCaption());
     window->setWindowIcon(ProgramIcon());
     const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
@@ -321,7 +476,7 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
 
-    // The menu bar keeps the system's look; only the client area takes the window's colours.
+    // The menu bar keeps the toolkit's look; only the client area takes the window's colours.
     auto *mainWindow = qobject_cast<QMainWindow *>(window);
     QWidget *client = window;
     if (mainWindow) {
@@ -351,10 +506,11 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
         }
         QWidget *widget = MakeControl(row, MakeFont(row.font, layout.font), parent);
         widget->setObjectName(QString::fromLatin1(row.name));
-        const QString spoken =
-            row.spoken ? QString::fromLatin1(row.spoken) : WithoutAccessKeys(row.caption);
-        widget->setAccessibleName(spoken.isEmpty() ? widget->objectName() : spoken);
-        if (!TakesFocus(row.kind))
+        NameForScreenReaders(widget, row);
+        // Link labels are reached by Tab too, after the other controls (below).
+        if (IsLinkLabel(row))
+            widget->setFocusPolicy(Qt::TabFocus);
+        else if (!TakesFocus(row.kind))
             widget->setFocusPolicy(Qt::NoFocus);
         if (row.look & Look::Link)
             widget->setCursor(Qt::PointingHandCursor);
@@ -366,24 +522,41 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
         widgets.push_back(widget);
     }
 
-    // Rows run from front to back: raising from the last row up leaves the first in front.
-    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
-        (*it)->raise();
+    // Rows run from front to back: raising from the last row up leaves the first in front. A
+    // link covered by another on the same spot is hidden: it can be neither seen nor reached, and
+    // a screen reader should not read it out either.
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        if (IsLinkLabel(layout.controls[std::size_t(widgets.rend() - it - 1)]))
+            BringToFront(*it);
+        else
+            (*it)->raise();
+    }
 
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         if (TakesFocus(layout.controls[i].kind))
             order.push_back(i);
     }
-    std::stable_sort(order.begin(), order.end(), [&layout](std::size_t a, std::size_t b) {
+    const auto byTab = [&layout](std::size_t a, std::size_t b) {
         return layout.controls[a].tab < layout.controls[b].tab;
-    });
+    };
+    std::stable_sort(order.begin(), order.end(), byTab);
+    // The links follow the other controls, so the order the layout gives those stays as it is.
+    std::vector<std::size_t> links;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        if (IsLinkLabel(layout.controls[i]))
+            links.push_back(i);
+    }
+    std::stable_sort(links.begin(), links.end(), byTab);
+    const std::size_t controlCount = order.size();
+    order.insert(order.end(), links.begin(), links.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(widgets[order[i - 1]], widgets[order[i]]);
-    const auto first = std::find_if(order.begin(), order.end(), [&layout](std::size_t i) {
+    const auto controlsEnd = order.begin() + std::ptrdiff_t(controlCount);
+    const auto first = std::find_if(order.begin(), controlsEnd, [&layout](std::size_t i) {
         return !(layout.controls[i].look & Look::Hidden);
     });
-    if (first != order.end()) {
+    if (first != controlsEnd) {
         window->setProperty(FirstFocusProperty, widgets[*first]->objectName());
         widgets[*first]->setFocus();
     }
@@ -395,6 +568,16 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
             qWarning("Only a main window carries a menu bar; the menu of %s is left out",
                      qPrintable(window->objectName()));
     }
+    // Under a style sheet Qt stops handing a container's colours down to the controls in it, which
+    // then take the application's, that is the desktop theme's. So every widget of the window,
+    // the lists' drop-downs and the menus included, keeps the colours it has now: the layout's,
+    // and the toolkit's for the rest.
+    const QPalette defaults = DefaultPalette();
+    for (QComboBox *list : window->findChildren<QComboBox *>())
+        list->view(); // makes the drop-down now, so that it is coloured with the rest
+    for (QWidget *widget : window->findChildren<QWidget *>())
+        KeepColours(widget, defaults);
+
     // A native menu bar (macOS) lies outside the window and takes none of its height.
     const auto *bar = mainWindow ? qobject_cast<QMenuBar *>(mainWindow->menuWidget()) : nullptr;
     const int menuHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;

@@ -1,7 +1,9 @@
 #pragma once
 #include <QLabel>
 
-// A label that reports a left click, for the link labels of every window.
+// A label that reports a left click, for the link labels of every window. A link label that the
+// layout lets take the focus is also followed with Enter, Return or Space, and shows the focus
+// as a dotted rectangle in its text colour.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -12,4 +14,6 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -10,6 +10,7 @@
 #include "ResultsWindow.h"
 #include "ShowMessage.h"
 #include "UpdateReminder.h"
+#include "WebLink.h"
 #include "WebPages.h"
 
 #include <QAction>
@@ -77,9 +78,9 @@ void MainWindow::connectControls() {
     connect(controls.updateEntry, &QAction::triggered, this, &OpenDownloadPage);
     connect(controls.donateEntry, &QAction::triggered, this, &OpenDonatePage);
     connect(controls.makeMoneyEntry, &QAction::triggered, this, &OpenFullBrandPage);
-    connect(controls.banner, &LinkLabel::clicked, this, &OpenHomePage);
-    connect(controls.coBrandOffer, &LinkLabel::clicked, this, &OpenCoBrandPage);
-    connect(controls.fullBrandOffer, &LinkLabel::clicked, this, &OpenFullBrandPage);
+    ConnectWebLink(controls.banner, WebPage::Home);
+    ConnectWebLink(controls.coBrandOffer, WebPage::CoBrand);
+    ConnectWebLink(controls.fullBrandOffer, WebPage::FullBrand);
     // Names are typed in capitals.
     for (QLineEdit *box : {controls.firstName, controls.middleName, controls.lastName})
         box->installEventFilter(this);
@@ -186,7 +187,7 @@ void MainWindow::leave() {
 }
 
 void MainWindow::bringOfferToFront(bool fullBrand) {
-    (fullBrand ? controls.fullBrandOffer : controls.coBrandOffer)->raise();
+    BringToFront(fullBrand ? controls.fullBrandOffer : controls.coBrandOffer);
 }
 
 void MainWindow::showAbout() {

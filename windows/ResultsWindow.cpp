@@ -5,6 +5,7 @@
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "WebLink.h"
 #include "WebPages.h"
 
 #include <QClipboard>
@@ -34,12 +35,10 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
 
     connect(RequireControl<QPushButton>(this, "cmdback"), &QPushButton::clicked, this,
             &ResultsWindow::goBack);
-    connect(RequireControl<LinkLabel>(this, "Label61"), &LinkLabel::clicked, this, &OpenHomePage);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "Label61"), WebPage::Home);
     // Both promotional labels here lead to the fully branded edition, the co-branding offer too.
-    connect(RequireControl<LinkLabel>(this, "lblCobrand"), &LinkLabel::clicked, this,
-            &OpenFullBrandPage);
-    connect(RequireControl<LinkLabel>(this, "lblFullBrand"), &LinkLabel::clicked, this,
-            &OpenFullBrandPage);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "lblCobrand"), WebPage::FullBrand);
+    ConnectWebLink(RequireControl<LinkLabel>(this, "lblFullBrand"), WebPage::FullBrand);
 }
 
 void ResultsWindow::showReport(const QString &report) {

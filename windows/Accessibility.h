@@ -1,0 +1,16 @@
+#pragma once
+#include <QAccessible>
+
+class QWidget;
+
+// What a screen reader is told about the controls, beyond what Qt tells it by itself:
+// - a drop-down list is spoken by the name it was given, with its current entry as its value
+//   (Qt's own list on Linux speaks only the entry, so "January" says nothing of what it is for);
+// - a link label, and a button drawn as a link, is spoken as a link that can be pressed;
+// - a plain widget that is a window of its own is announced as a window, not as a container.
+// BuildWindow installs this before it builds a control; installing again does nothing.
+void InstallAccessibility();
+
+// Speaks the widget in the given role from now on (it takes effect for a widget no screen reader
+// has asked about yet, so it is set while the widget is built).
+void SetAccessibleRole(QWidget *widget, QAccessible::Role role);
