@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -217,8 +218,25 @@ void CondenseToFit(QWidget *label) {
     label->adjustSize();
 }
 
+// The style marks a focused button by a faint tint of its border, lost on a coloured face; the
+// dotted rectangle inside it, in its text colour, is the mark every focused control shows.
+class FocusMarkedButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+};
+
 QWidget *MakeButton(const ControlRow &row, const QFont &font, QWidget *parent) {
-    auto *button = new QPushButton(parent);
+    auto *button = new FocusMarkedButton(parent);
     // A button drawn as a link is followed with Enter as well, like every other link.
     if (row.look & Look::Link)
         SetAccessibleRole(button, QAccessible::Link);
