@@ -375,11 +375,11 @@ bool IsLinkLabel(const ControlRow &row) {
     return row.kind == Kind::Label && (row.look & Look::Link);
 }
 
-// Labels, buttons and frames are spoken by the text they show, and follow it when it changes; a
-// name of their own would freeze what a screen reader says at the layout's text.
+// Labels and buttons are spoken by the text they show, and follow it when it changes; a name of
+// their own would freeze what a screen reader says at the layout's text. A frame keeps its
+// caption as its name: without one Qt would speak it by the caption of the frame around it.
 bool SpeaksItsText(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton ||
-           kind == Kind::Frame;
+    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton;
 }
 
 void NameForScreenReaders(QWidget *widget, const ControlRow &row) {

@@ -152,7 +152,7 @@ def find(window, role, name):
 
 
 def links(window):
-    """The objects a user follows to a page: links, and labels with a pointing hand that are not."""
+    """The links a user can see and follow to a page."""
     return [acc for acc in walk(window) if showing(acc) and acc.getRole() == pyatspi.ROLE_LINK]
 
 
@@ -301,6 +301,9 @@ def run(program):
         if check(date_list is not None, f"main window: no date list named {name!r}"):
             check(text_of(date_list) == value,
                   f"main window: {name!r} speaks the value {text_of(date_list)!r}, not {value!r}")
+    for frame in ("Please Fill In The Below Details:", "Date Of Birth", "Offers"):
+        check(find(main, pyatspi.ROLE_PANEL, frame) is not None,
+              f"main window: no frame spoken as {frame!r}")
     expect_focus(main, pyatspi.ROLE_TEXT, "First Name", "opening")
 
     # A refused entry is read out, and the focus comes back where the message says.
