@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 set -euo pipefail
 
-PACKAGES=(cmake make g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+PACKAGES=(cmake make g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core)
 
 install_missing() {
     local missing=()
