@@ -5,9 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-install_missing xvfb
+install_missing xvfb xauth
 build
 echo "== reading (compute and compose)"
 ./build/bench/bench_reading
 echo "== start-up against the floor program"
 ./build/bench/bench_startup --runs "${RUNS:-30}"
+echo "== Next and Back, in-process, on a private Xvfb"
+xvfb-run -a -s "-nolisten tcp -screen 0 1280x1024x24" \
+    env QT_QPA_PLATFORM=xcb ./build/bench/bench_latency "${READINGS:-500}"
