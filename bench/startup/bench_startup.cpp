@@ -307,6 +307,7 @@ void WaitUntilIdle(pid_t pid) {
 struct Sample {
     double startMs = 0;
     double rssMiB = 0;
+    double cpuMs = 0; // user and system time until killed: less swayed by a busy machine
 };
 
 Sample RunOnce(const std::string &program, XConnection &x, const Sandbox &sandbox) {
@@ -324,7 +325,11 @@ Sample RunOnce(const std::string &program, XConnection &x, const Sandbox &sandbo
     sandbox.clearRuntime();
     if (!mapped)
         Fail(program + " showed no window");
-    return {*mapped - start, static_cast<double>(usage.ru_maxrss) / 1024.0};
+    const auto ms = [](const timeval &t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    return {*mapped - start, static_cast<double>(usage.ru_maxrss) / 1024.0,
+            ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 struct Summary {
@@ -395,7 +400,7 @@ int main(int argc, char **argv) {
     RunOnce(options.ours, x, sandbox);
     RunOnce(options.floor, x, sandbox);
 
-    std::vector<double> oursStart, floorStart, oursRss, floorRss;
+    std::vector<double> oursStart, floorStart, oursRss, floorRss, oursCpu, floorCpu;
     for (int run = 0; run < options.runs; ++run) {
         // Alternating which goes first keeps any drift from favouring either.
         const bool oursFirst = run % 2 == 0;
@@ -404,6 +409,7 @@ int main(int argc, char **argv) {
             const Sample sample = RunOnce(isOurs ? options.ours : options.floor, x, sandbox);
             (isOurs ? oursStart : floorStart).push_back(sample.startMs);
             (isOurs ? oursRss : floorRss).push_back(sample.rssMiB);
+            (isOurs ? oursCpu : floorCpu).push_back(sample.cpuMs);
         }
     }
     if (sandbox.browserOpened())
@@ -413,5 +419,6 @@ int main(int argc, char **argv) {
                 options.runs, display.c_str());
     PrintTable("time to first window mapped (ms)", Summarise(oursStart), Summarise(floorStart));
     PrintTable("peak resident memory (MiB)", Summarise(oursRss), Summarise(floorRss));
+    PrintTable("CPU time, start to idle (ms)", Summarise(oursCpu), Summarise(floorCpu));
     return 0;
 }
