@@ -42,9 +42,9 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
 }
 
 void ResultsWindow::showReport(const QString &report) {
-    display->clear();
+    // Whole, in one step: the text is laid out once rather than cleared and inserted.
+    display->setPlainText(report);
     QTextCursor cursor = display->textCursor();
-    cursor.insertText(report);
     cursor.setPosition(0);
     display->setTextCursor(cursor);
 }
