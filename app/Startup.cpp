@@ -1,12 +1,25 @@
 #include "Startup.h"
 
+#include "Branding.h"
+#include "BuildConfig.h"
+#include "LayoutBuilder.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "UpdateReminder.h"
 
+#include <QApplication>
 #include <algorithm>
+
+void SetUpApplication() {
+    QApplication::setApplicationName(ApplicationName());
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
+    QApplication::setWindowIcon(ProgramIcon());
+    InstallFontSubstitutions();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 void RunStartup(const QString &lockPath) {
     if (SingleInstance::AnotherInstanceIsRunning(lockPath)) {

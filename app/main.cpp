@@ -1,9 +1,6 @@
 #include "Startup.h"
 
-#include "Branding.h"
-#include "BuildConfig.h"
 #include "CommandLine.h"
-#include "LayoutBuilder.h"
 #include "Program.h"
 
 #include <QApplication>
@@ -18,13 +15,7 @@ int main(int argc, char *argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ApplicationName());
-    // Lets the desktop match the window to its launcher entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
-    QApplication::setWindowIcon(ProgramIcon());
-    InstallFontSubstitutions();
-    // The program leaves only through EndProgram, never because its last window closed.
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
 
     RunStartup();
     // A second instance has already ended inside RunStartup, before the event loop could start.

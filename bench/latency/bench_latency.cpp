@@ -9,9 +9,6 @@
 // settings, lock file and session bus are kept out of the user's own.
 //
 // Usage: bench_latency [readings]
-#include "Branding.h"
-#include "BuildConfig.h"
-#include "LayoutBuilder.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -19,7 +16,6 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -147,11 +143,7 @@ int main(int argc, char *argv[]) {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + sandbox.filePath("no-bus").toLocal8Bit());
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ApplicationName());
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
-    QApplication::setWindowIcon(QIcon(ProgramIconPath()));
-    InstallFontSubstitutions();
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
     NoBrowser browser;
     for (const QString &scheme : {QStringLiteral("http"), QStringLiteral("https")})
         QDesktopServices::setUrlHandler(scheme, &browser, "handle");
