@@ -431,10 +431,15 @@ void CentreOnScreen(QWidget *window) {
 } // namespace
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    const QDir resources(QStringLiteral(":/"));
-    for (const QString &file : resources.entryList({QStringLiteral("icon-*.png")}))
-        icon.addFile(resources.filePath(file));
+    // Adding a file decodes it at once; reading every size once, rather than for the application
+    // and again for each window and picture, keeps that off every window's way to the screen.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        const QDir resources(QStringLiteral(":/"));
+        for (const QString &file : resources.entryList({QStringLiteral("icon-*.png")}))
+            sizes.addFile(resources.filePath(file));
+        return sizes;
+    }();
     return icon;
 }
 

@@ -655,6 +655,8 @@ void TestLayoutBuilder::showsProgramIcon() {
         sizes,
         (QList<QSize>{
             {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    // Read once and shared by every window, not decoded again for each.
+    QCOMPARE(ProgramIcon().cacheKey(), ProgramIcon().cacheKey());
     for (const QSize size : std::as_const(sizes)) {
         const QImage drawn = ProgramIcon().pixmap(size).toImage();
         QCOMPARE(drawn.size(), size);
