@@ -16,7 +16,7 @@ void SetUpApplication() {
     QApplication::setApplicationName(ApplicationName());
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZT_APP_ID));
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ProgramWindowIcon());
     InstallFontSubstitutions();
     QApplication::setQuitOnLastWindowClosed(false);
 }

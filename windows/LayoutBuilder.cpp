@@ -443,6 +443,19 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+QIcon ProgramWindowIcon() {
+    static const QIcon icon = [] {
+        QIcon sizes;
+        const QIcon all = ProgramIcon();
+        for (const QSize &size : all.availableSizes()) {
+            if (size.width() <= 64)
+                sizes.addPixmap(all.pixmap(size));
+        }
+        return sizes;
+    }();
+    return icon;
+}
+
 void InstallFontSubstitutions() {
     static const bool installed = [] {
         const QStringList families = QFontDatabase::families();
@@ -493,7 +506,7 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
     window->setPalette(DefaultPalette());
     window->installEventFilter(new KeepsItsSize(window));
     window->setWindowTitle(WindowCaption());
-    window->setWindowIcon(ProgramIcon());
+    window->setWindowIcon(ProgramWindowIcon());
     const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
     window->setWindowFlags((dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -156,9 +156,10 @@ if [ -z "$window" ]; then
 else
     xprop -id "$window" WM_CLASS | grep -q "\"${wm_class}\"$" ||
         fail "window class $(xprop -id "$window" WM_CLASS) does not match StartupWMClass"
-    # Every icon size reaches the window manager, not only the 32-pixel one.
+    # Every size a title bar or task bar needs reaches the window manager, 16 to 64 pixels, not
+    # only the 32-pixel one.
     sizes=$(xprop -len 100000000 -id "$window" _NET_WM_ICON | grep -o 'Icon (' | wc -l)
-    [ "$sizes" -ge 8 ] || fail "the window offers ${sizes} icon sizes, not 8"
+    [ "$sizes" -ge 6 ] || fail "the window offers ${sizes} icon sizes, not the 6 from 16 to 64"
     # The platform plugin Qt loaded must come from the package's own dependencies, since the
     # library scan cannot see it: without it a --no-install-recommends install would not start.
     apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \
