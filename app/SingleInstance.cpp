@@ -2,36 +2,80 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <memory>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 // Held for the whole run; the destructor at process end removes the file.
 std::unique_ptr<QLockFile> heldLock;
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// Anyone who can write to the lock's folder can plant a lock there first and keep the user out,
+// so the folder must be the user's and closed to everybody else.
+bool BelongsToUserAlone(const QString &dir) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(dir).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The runtime directory where the session provides one; otherwise a folder of the program's own
+// in the user's cache, never the temporary directory that every user shares.
+QString PrivateLockFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && BelongsToUserAlone(runtime))
+        return runtime;
+
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return BelongsToUserAlone(cache) ? cache : QString();
+}
+#endif
+
+// An empty or half-written file, as a power cut during start-up leaves, names no process that
+// could still hold it.
+bool IsDamaged(const QLockFile &lock) {
+    qint64 pid = 0;
+    QString host, application;
+    return !lock.getLockInfo(&pid, &host, &application) || application.isEmpty();
+}
+
+// Removes a damaged lock unless a live instance is still writing it: QLockFile keeps the file
+// locked (Unix) or open (Windows) while it lives, and removal then fails. The .rmlock guard keeps
+// two starts from removing each other's fresh lock.
+bool RemoveDamagedLock(QLockFile &lock) {
+    QLockFile guard(lock.fileName() + QStringLiteral(".rmlock"));
+    return guard.tryLock(0) && IsDamaged(lock) && lock.removeStaleLockFile();
+}
 } // namespace
 
 namespace SingleInstance {
 
 QString DefaultLockPath() {
-    // The runtime directory is private to the user; the temporary directory may be shared by all
-    // users, so the fallback name carries the user's home directory name to keep it per user.
-    // On Windows and macOS the "runtime" location is a visible folder of the user's own (the home
-    // or Application Support folder), while the temporary directory is already per user there.
+    // On Windows and macOS the temporary directory is already the user's own.
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    QString dir = QDir::tempPath();
+    const QString dir = QDir::tempPath();
 #else
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString dir = PrivateLockFolder();
+    if (dir.isEmpty())
+        return {};
 #endif
-    QString name = QStringLiteral("DIDadiDizaruvaVudiro.lock");
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-        name = QStringLiteral("DIDadiDizaruvaVudiro-%1.lock").arg(QDir::home().dirName());
-    }
-    return QDir(dir).filePath(name);
+    return QDir(dir).filePath(QStringLiteral("DIDadiDizaruvaVudiro.lock"));
 }
 
 bool AnotherInstanceIsRunning(const QString &lockPath) {
+    // Without a folder of the user's own there is nowhere safe to keep the lock; refusing to
+    // start would lock the user out for good.
+    if (lockPath.isEmpty())
+        return false;
     if (heldLock && heldLock->fileName() == lockPath)
         return false;
 
@@ -39,7 +83,11 @@ bool AnotherInstanceIsRunning(const QString &lockPath) {
     // Age alone never makes a lock stale: a long-running instance keeps its claim. A lock whose
     // process no longer exists is still recovered, because QLockFile checks the recorded PID.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    bool locked = lock->tryLock(0);
+    if (!locked && lock->error() == QLockFile::LockFailedError && IsDamaged(*lock) &&
+        RemoveDamagedLock(*lock))
+        locked = lock->tryLock(0);
+    if (locked) {
         heldLock = std::move(lock);
         return false;
     }

@@ -13,14 +13,22 @@
 #include "WebPages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 // Which of the two overlapping promotional labels the user sees.
@@ -42,8 +50,12 @@ private Q_SLOTS:
 
     void endProgramLeavesEventLoop();
     void startsIntoMainWindow();
+    void secondInstanceRefused_data();
     void secondInstanceRefused();
-    void lockOfCrashedInstanceRecovered();
+    void staleLockTakenOver_data();
+    void staleLockTakenOver();
+    void lockFolderBelongsToUserAlone_data();
+    void lockFolderBelongsToUserAlone();
     void coBrandStackingFollowsDraw();
     void endProgramClosesEverythingOnce();
     void dueReminderAskedOnceBeforeMainWindow();
@@ -86,9 +98,25 @@ void TestStartup::startsIntoMainWindow() {
     QVERIFY(!other.tryLock(0));
 }
 
+void TestStartup::secondInstanceRefused_data() {
+    QTest::addColumn<bool>("emptiedWhileHeld");
+    QTest::newRow("running") << false;
+    // A starting instance holds its lock before it has written it; that lock is not damaged.
+    QTest::newRow("lock still being written") << true;
+}
+
 void TestStartup::secondInstanceRefused() {
+    QFETCH(bool, emptiedWhileHeld);
+#if defined(Q_OS_WIN)
+    if (emptiedWhileHeld)
+        QSKIP("A held lock file cannot be opened for writing here");
+#endif
     QLockFile running(lockPath());
     QVERIFY(running.tryLock(0));
+    if (emptiedWhileHeld) {
+        QFile content(lockPath());
+        QVERIFY(content.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
 
     // The refusal ends the program, which leaves the application's event loop.
     QCOMPARE(RunInApplicationLoop([this] { RunStartup(lockPath()); }), 0);
@@ -102,20 +130,31 @@ void TestStartup::secondInstanceRefused() {
     QCOMPARE(Program::CurrentMainWindow(), nullptr);
     QVERIFY(VisibleWindows().isEmpty());
     QVERIFY(running.isLocked());
+    QVERIFY(QFile::exists(lockPath()));
 }
 
-void TestStartup::lockOfCrashedInstanceRecovered() {
+void TestStartup::staleLockTakenOver_data() {
+    QTest::addColumn<QByteArray>("content");
+
     // A process that has come and gone leaves a PID that no longer runs.
     QProcess gone;
     gone.start(QStringLiteral("true"), {});
     QVERIFY(gone.waitForStarted());
     const qint64 deadPid = gone.processId();
     QVERIFY(gone.waitForFinished());
+    QTest::newRow("crashed instance") << QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n" +
+                                             QSysInfo::machineHostName().toUtf8() + "\n";
+    // What a power cut during start-up leaves behind.
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\0\xff\x01 not a lock\n", 15);
+    QTest::newRow("cut after a live PID") << QByteArray::number(QCoreApplication::applicationPid());
+}
 
+void TestStartup::staleLockTakenOver() {
+    QFETCH(QByteArray, content);
     QFile lock(lockPath());
     QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
+    QCOMPARE(lock.write(content), content.size());
     lock.close();
 
     RunStartup(lockPath());
@@ -127,6 +166,70 @@ void TestStartup::lockOfCrashedInstanceRecovered() {
     QString host, application;
     QVERIFY(QLockFile(lockPath()).getLockInfo(&holder, &host, &application));
     QCOMPARE(holder, QCoreApplication::applicationPid());
+}
+
+void TestStartup::lockFolderBelongsToUserAlone_data() {
+    // "-" leaves XDG_RUNTIME_DIR unset; "private" and "shared" name a folder made by the test.
+    QTest::addColumn<QString>("runtimeDir");
+    QTest::addColumn<bool>("lockInRuntimeDir");
+
+    QTest::newRow("no runtime dir") << QStringLiteral("-") << false;
+    QTest::newRow("private runtime dir") << QStringLiteral("private") << true;
+    QTest::newRow("runtime dir others can write") << QStringLiteral("shared") << false;
+    QTest::newRow("relative runtime dir") << QStringLiteral("run") << false;
+}
+
+// Whoever can write to the lock's folder can plant a lock first and keep the user out for good.
+void TestStartup::lockFolderBelongsToUserAlone() {
+#if !defined(Q_OS_LINUX)
+    QSKIP("The lock lives in the per-user temporary folder here");
+#else
+    QFETCH(QString, runtimeDir);
+    QFETCH(bool, lockInRuntimeDir);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        if (savedRuntime.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    if (runtimeDir == u"-") {
+        qunsetenv("XDG_RUNTIME_DIR");
+    } else if (runtimeDir == u"run") {
+        qputenv("XDG_RUNTIME_DIR", "run");
+    } else {
+        QVERIFY(QDir().mkpath(runtime));
+        const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        const QFile::Permissions others =
+            QFile::WriteGroup | QFile::ExeGroup | QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(runtime, runtimeDir == u"private" ? own : own | others));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+
+    const QString path = SingleInstance::DefaultLockPath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (lockInRuntimeDir)
+        QCOMPARE(folder, runtime);
+    else
+        QVERIFY2(folder.startsWith(home.path() + u'/') && folder != runtime, qPrintable(path));
+
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+    QCOMPARE(info.st_uid, ::geteuid());
+    QCOMPARE(info.st_mode & (S_IWGRP | S_IWOTH), 0u);
+
+    QVERIFY(!SingleInstance::AnotherInstanceIsRunning(path));
+    QVERIFY(QFile::exists(path));
+    SingleInstance::Release();
+#endif
 }
 
 void TestStartup::coBrandStackingFollowsDraw() {
