@@ -30,6 +30,9 @@ void RunStartup(const QString &lockPath) {
 
     Randomize();
     CheckUpdateReminder();
+    // A termination signal may have ended the program while the reminder's question was open.
+    if (Program::IsEnding())
+        return;
 
     auto *main = new MainWindow;
     Program::SetMainWindow(main);

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Program.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <iostream>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[]) {
 
     QApplication app(argc, argv);
     SetUpApplication();
+    EndProgramOnTerminationSignals();
 
     RunStartup();
     // A second instance has already ended inside RunStartup, before the event loop could start.

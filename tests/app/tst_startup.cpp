@@ -10,6 +10,7 @@
 #include "Random.h"
 #include "ShowMessage.h"
 #include "Startup.h"
+#include "TerminationSignals.h"
 #include "WebPages.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void staleLockTakenOver();
     void lockFolderBelongsToUserAlone_data();
     void lockFolderBelongsToUserAlone();
+    void terminationSignalEndsProgram_data();
+    void terminationSignalEndsProgram();
     void coBrandStackingFollowsDraw();
     void endProgramClosesEverythingOnce();
     void dueReminderAskedOnceBeforeMainWindow();
@@ -230,6 +234,31 @@ void TestStartup::lockFolderBelongsToUserAlone() {
     QVERIFY(QFile::exists(path));
     SingleInstance::Release();
 #endif
+}
+
+void TestStartup::terminationSignalEndsProgram_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+// Log-out, kill and Ctrl+C leave as the Exit button does, not by the default killing.
+void TestStartup::terminationSignalEndsProgram() {
+    QFETCH(int, signal);
+#if !defined(Q_OS_UNIX)
+    QSKIP("No termination signals here");
+#endif
+    QVERIFY(EndProgramOnTerminationSignals());
+    RunStartup(lockPath());
+    Program::ShowClosingWindow();
+    QVERIFY(!VisibleWindows().isEmpty());
+
+    QCOMPARE(RunInApplicationLoop([signal] { ::raise(signal); }), 0);
+
+    QVERIFY(Program::IsEnding());
+    QVERIFY(VisibleWindows().isEmpty());
+    QVERIFY(MessageCapture::asked().isEmpty());
+    QVERIFY(recorder.urls.isEmpty());
 }
 
 void TestStartup::coBrandStackingFollowsDraw() {
