@@ -1,0 +1,133 @@
+# Shared by the end-to-end tests, sourced with the program file as $1. Each test gets an X server
+# of its own, a private home, runtime, config and cache folder, and a browser stand-in that
+# records every address it is handed; everything it starts ends with it. Waits poll a condition
+# within a bound, so a slow machine only makes a test slower, never flaky.
+set -euo pipefail
+
+PROGRAM=$(readlink -f "$1")
+WEB_HOST="${ZT_WEB_HOST:-www.zentari.example}"
+TITLE="ZT Varivuvo Vuzuzi v1.65"
+BOX_TITLE="ZT Phasewise"
+
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zt-e2e.XXXXXX")
+OPENED="${ROOT}/opened"
+PIDS=()
+XVFB_PID=""
+
+cleanup() {
+    local pid
+    for pid in "${PIDS[@]}"; do
+        kill -KILL "${pid}" 2>/dev/null || true
+    done
+    [ -n "${XVFB_PID}" ] && kill "${XVFB_PID}" 2>/dev/null && wait "${XVFB_PID}" 2>/dev/null
+    rm -rf "${ROOT}"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    local log
+    for log in "${ROOT}"/program-*.log; do
+        [ -s "${log}" ] && { echo "--- ${log##*/}" >&2; cat "${log}" >&2; }
+    done
+    exit 1
+}
+
+# Polls a command every tenth of a second until it succeeds, for at most $1 seconds.
+wait_until() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ! "$@" 2>/dev/null; do
+        tries=$((tries - 1))
+        [ "${tries}" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+mkdir -p "${ROOT}/home" "${ROOT}/run" "${ROOT}/config" "${ROOT}/cache" "${ROOT}/data" "${ROOT}/bin"
+chmod 700 "${ROOT}/run"
+export HOME="${ROOT}/home" XDG_RUNTIME_DIR="${ROOT}/run" XDG_CONFIG_HOME="${ROOT}/config"
+export XDG_CACHE_HOME="${ROOT}/cache" XDG_DATA_HOME="${ROOT}/data"
+LOCK="${XDG_RUNTIME_DIR}/DIDadiDizaruvaVudiro.lock"
+SETTINGS="${XDG_CONFIG_HOME}/DIDadiDizaruvaVudiro/DIDadiDizaruvaVudiro.conf"
+
+# The browser stand-in: first in PATH, where the desktop looks for xdg-open.
+cat >"${ROOT}/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$1" >>"${OPENED}"
+SCRIPT
+chmod +x "${ROOT}/bin/xdg-open"
+export PATH="${ROOT}/bin:${PATH}"
+unset BROWSER DEFAULT_BROWSER DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
+export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
+
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"${ROOT}/display" 2>"${ROOT}/xvfb.log" &
+XVFB_PID=$!
+wait_until 20 test -s "${ROOT}/display" || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
+export DISPLAY=":$(cat "${ROOT}/display")"
+
+# Starts the program in the background; its PID is left in STARTED.
+STARTED=""
+start_program() {
+    "${PROGRAM}" >"${ROOT}/program-${#PIDS[@]}.log" 2>&1 &
+    STARTED=$!
+    PIDS+=("${STARTED}")
+}
+
+# Ids of the visible windows with exactly this title, of one process if a PID is given.
+visible_windows() {
+    local title=$1 pid=${2:-}
+    if [ -n "${pid}" ]; then
+        xdotool search --all --onlyvisible --pid "${pid}" --name "^${title}\$" 2>/dev/null || true
+    else
+        xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true
+    fi
+}
+
+count_is() { [ "$(visible_windows "$2" "${3:-}" | grep -c .)" -eq "$1" ]; }
+
+# Waits until exactly $1 windows with title $2 (of PID $3, if given) are visible; prints their ids.
+wait_windows() {
+    wait_until 20 count_is "$@" ||
+        fail "expected $1 visible window(s) titled '$2'${3:+ of process $3}," \
+            "found $(visible_windows "$2" "${3:-}" | grep -c .)"
+    visible_windows "$2" "${3:-}"
+}
+
+# Gives the keyboard to a window; without a window manager nobody else does.
+focus() {
+    xdotool windowfocus --sync "$1"
+}
+
+# Waits for a process to end and fails unless its exit status is $2.
+expect_exit() {
+    local pid=$1 expected=$2 status=0
+    wait_until 20 eval "! kill -0 ${pid}" || fail "process ${pid} did not end"
+    wait "${pid}" || status=$?
+    local kept=() other
+    for other in "${PIDS[@]}"; do
+        [ "${other}" = "${pid}" ] || kept+=("${other}")
+    done
+    PIDS=("${kept[@]}")
+    [ "${status}" -eq "${expected}" ] || fail "process ${pid} ended with ${status}, not ${expected}"
+}
+
+# Every visible window of the process is one of the program's windows or its message boxes.
+expect_titles() {
+    local id name
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '' 2>/dev/null); do
+        name=$(xdotool getwindowname "${id}")
+        [ "${name}" = "${TITLE}" ] || [ "${name}" = "${BOX_TITLE}" ] ||
+            fail "window ${id} is titled '${name}'"
+    done
+}
+
+clipboard() {
+    xclip -selection clipboard -o 2>/dev/null
+}
+
+clipboard_empty() {
+    [ -z "$(clipboard)" ]
+}

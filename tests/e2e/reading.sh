@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# A person's whole session with the program file: names typed, dates picked from the lists by
+# keyboard, each report read through the clipboard and compared with the reading library's, the
+# clipboard emptied by the mouse passing over the report, Back, then File, Exit to the closing
+# window, a referral handed to the browser, and Exit with status 0.
+# Usage: reading.sh PROGRAM EXPECTED_REPORT_TOOL
+source "$(dirname "$0")/lib.sh"
+EXPECTED_REPORT=$(readlink -f "$2")
+
+# Places in the fixed layouts, in pixels from the window's top left corner.
+FIRST_NAME_BOX=(70 108)
+REPORT_BOX=(210 140)
+
+start_program
+PID=${STARTED}
+MAIN=$(wait_windows 1 "${TITLE}" "${PID}")
+expect_titles "${PID}"
+
+# Reading: day month year, then the four caption lines the report must carry.
+readings=(
+    "1|1|1900|First Pinnacle from age 0-34 years is 2|Second Pinnacle from age 35-43 is 2|Third Pinnacle from age 42-50 is  4|Fourth Pinnacle from age 53 & beyond is 2"
+    "29|11|1975|First Pinnacle from age 0-32 years is 4|Second Pinnacle from age 31-39 is 6|Third Pinnacle from age 45-53 is 1|Fourth Pinnacle from age 49 & beyond is 6"
+    "21|10|1900|First Pinnacle from age 0-32 years is 22|Second Pinnacle from age 33-41 is 4|Third Pinnacle from age 38-46 is 8|Fourth Pinnacle from age 53 & beyond is 2"
+    "9|2|2000|First Pinnacle from age 0-34 years is 11|Second Pinnacle from age 35-43 is 2|Third Pinnacle from age 42-50 is  4|Fourth Pinnacle from age 51 & beyond is 4"
+    "31|12|2050|First Pinnacle from age 0-29 years is 7|Second Pinnacle from age 35-43 is 2|Third Pinnacle from age 37-45 is 9|Fourth Pinnacle from age 54 & beyond is 1"
+)
+months=(January February March April May June July August September October November December)
+
+# Picks list position $1 in the focused list, counting from its first item.
+pick() {
+    xdotool key Home
+    [ "$1" -eq 0 ] || xdotool key --repeat "$1" --delay 5 Down
+}
+
+first=1
+for reading in "${readings[@]}"; do
+    IFS='|' read -r day month year caption1 caption2 caption3 caption4 <<<"${reading}"
+    focus "${MAIN}"
+    xdotool mousemove --window "${MAIN}" "${FIRST_NAME_BOX[@]}" click 1
+    if [ "${first}" -eq 1 ]; then
+        # The lists are left as they open, on 1 January 1900.
+        xdotool type --delay 20 "ann"
+        xdotool key Tab Tab
+        xdotool type --delay 20 "o'neil"
+    else
+        # From the first name: middle name, last name, then the month, day and year lists.
+        xdotool key Tab Tab Tab
+        pick $((month - 1))
+        xdotool key Tab
+        pick $((day - 1))
+        xdotool key Tab
+        pick $((year - 1900))
+    fi
+    first=0
+    xdotool key alt+n
+
+    # The main window hides and the results window is the one visible window.
+    wait_windows 1 "${TITLE}" "${PID}" >/dev/null
+    wait_until 20 eval '[ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
+        fail "no results window for ${day} ${month} ${year}"
+    RESULTS=$(visible_windows "${TITLE}" "${PID}")
+    expect_titles "${PID}"
+
+    focus "${RESULTS}"
+    xdotool mousemove --window "${RESULTS}" "${REPORT_BOX[@]}" click 1
+    xdotool key ctrl+a ctrl+c
+    wait_until 10 eval '! clipboard_empty' || fail "the report could not be copied"
+    clipboard >"${ROOT}/report"
+    "${EXPECTED_REPORT}" "${day}" "${months[month - 1]}" "${year}" | tr -d '\r' >"${ROOT}/expected"
+    cmp -s "${ROOT}/report" "${ROOT}/expected" ||
+        fail "report for ${day} ${month} ${year} differs: $(diff "${ROOT}/expected" "${ROOT}/report" | head -20)"
+    printf '%s\n' "${caption1}" "${caption2}" "${caption3}" "${caption4}" >"${ROOT}/captions"
+    grep 'Pinnacle from age' "${ROOT}/report" | cmp -s - "${ROOT}/captions" ||
+        fail "captions for ${day} ${month} ${year}: $(grep 'Pinnacle from age' "${ROOT}/report")"
+    grep -q -e ANN -e "O'NEIL" "${ROOT}/report" && fail "the names reached the report"
+
+    # Passing over the report empties the clipboard, whoever filled it.
+    echo "someone else's text" | xclip -selection clipboard -i
+    wait_until 10 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 20)) $((REPORT_BOX[1] + 10))
+    wait_until 10 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
+
+    xdotool key alt+b
+    wait_until 20 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
+        fail "Back did not return to the main window alone"
+done
+
+# File, Exit: the closing window replaces the main window.
+focus "${MAIN}"
+xdotool key alt+f x
+wait_until 20 eval '[ -n "$(visible_windows "${TITLE}" "${PID}")" ] && [ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
+    fail "File, Exit did not bring up the closing window alone"
+CLOSING=$(wait_windows 1 "${TITLE}" "${PID}")
+expect_titles "${PID}"
+
+# From Exit: the check box, then the name, the button, the e-mail, the friend's e-mail and name.
+# The message box stays untouched, as it lies out of sight.
+name="Ann O'Neil & Co=1 #2"
+email="ann@example.org"
+friend_email="bob.smith@example.org"
+friend_name="Bob 李 Smith"
+focus "${CLOSING}"
+xdotool key Tab Tab
+xdotool type --delay 20 "${name}"
+xdotool key Tab Tab
+xdotool type --delay 20 "${email}"
+xdotool key Tab
+xdotool type --delay 20 "${friend_email}"
+xdotool key Tab
+xdotool type --delay 20 "${friend_name}"
+xdotool key alt+n
+wait_until 20 test -s "${OPENED}" || fail "Refer A Friend Now handed nothing to the browser"
+
+python3 - "${OPENED}" "${WEB_HOST}" "${name}" "${email}" $'Your Message\r\n' "${friend_name}" \
+    "${friend_email}" <<'PY' || fail "referral address: $(cat "${OPENED}")"
+import sys, urllib.parse
+opened, host, *fields = sys.argv[1:]
+addresses = open(opened, encoding="ascii").read().splitlines()
+assert len(addresses) == 1, addresses
+parts = urllib.parse.urlsplit(addresses[0])
+assert (parts.scheme, parts.netloc, parts.path) == ("http", host, "/dazo-vorar-o-zuvara.php"), parts
+pairs = [pair.split("=", 1) for pair in parts.query.split("&")]
+assert [key for key, _ in pairs] == [f"taf{i}" for i in range(1, 7)], pairs
+values = [urllib.parse.unquote(value, errors="strict") for _, value in pairs]
+assert values == fields + [f"http://{host}/di-dadi-dizaruva-vudiro/"], values
+PY
+
+focus "${CLOSING}"
+xdotool key alt+x
+expect_exit "${PID}" 0
+[ ! -e "${LOCK}" ] || fail "the lock outlived the program"
+echo "PASS: ${#readings[@]} readings, a referral and a clean exit"

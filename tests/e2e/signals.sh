@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# SIGTERM and SIGINT end the program as its Exit button does: status 0, the lock released and the
+# stored date kept; also while the update reminder's question is still open, before any main
+# window exists. (That no window comes up on the way out is counted in-process by tst_startup.)
+# Usage: signals.sh PROGRAM
+source "$(dirname "$0")/lib.sh"
+
+for signal in TERM INT; do
+    echo "== SIG${signal} with the main window open"
+    start_program
+    PID=${STARTED}
+    wait_windows 1 "${TITLE}" "${PID}" >/dev/null
+    [ -e "${LOCK}" ] || fail "no lock while running"
+    grep -q '^Duration=' "${SETTINGS}" || fail "the first start stored no date"
+    stored=$(cat "${SETTINGS}")
+    kill "-${signal}" "${PID}"
+    expect_exit "${PID}" 0
+    [ ! -e "${LOCK}" ] || fail "SIG${signal} left the lock behind"
+    [ "$(cat "${SETTINGS}")" = "${stored}" ] || fail "SIG${signal} changed the settings"
+done
+
+echo "== SIGTERM while the update reminder asks"
+printf '[Settings]\nDuration=2000-01-01\n' >"${SETTINGS}"
+start_program
+PID=${STARTED}
+wait_windows 1 "${BOX_TITLE}" "${PID}" >/dev/null
+kill -TERM "${PID}"
+expect_exit "${PID}" 0
+[ ! -e "${LOCK}" ] || fail "SIGTERM left the lock behind"
+grep -q "^Duration=$(date +%Y-%m-%d)\$" "${SETTINGS}" || fail "the stored date: $(cat "${SETTINGS}")"
+[ ! -s "${OPENED}" ] || fail "a page was opened: $(cat "${OPENED}")"
+echo "PASS"
