@@ -53,6 +53,12 @@ ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent) {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+// The boxes lose the focus while QWidget's destructor deletes them, after this class is gone; the
+// connection would only be cut by QObject's destructor, later still, and call into a dead object.
+ClosingWindow::~ClosingWindow() {
+    disconnect(focusFollowing);
+}
+
 void ClosingWindow::findControls() {
     promotionalText = RequireControl<QLabel>(this, "Label2");
     homePageCheck = RequireControl<QPushButton>(this, "Check1");
@@ -78,8 +84,8 @@ void ClosingWindow::connectControls() {
 
     emailBox->installEventFilter(this);
     friendEmailBox->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { followFocus(now); });
+    focusFollowing = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget *, QWidget *now) { followFocus(now); });
 }
 
 void ClosingWindow::showPromotionalText() {

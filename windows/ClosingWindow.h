@@ -17,6 +17,7 @@ class ClosingWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ClosingWindow(QWidget *parent = nullptr);
+    ~ClosingWindow() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,4 +49,5 @@ private:
     QLineEdit *friendEmailBox = nullptr;
     std::array<ReferralBox, 5> referralBoxes = {};
     QPointer<QWidget> focusedBox;
+    QMetaObject::Connection focusFollowing;
 };
