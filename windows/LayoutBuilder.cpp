@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace {
@@ -258,6 +260,26 @@ QWidget *MakeButton(const ControlRow &row, const QFont &font, QWidget *parent) {
     return button;
 }
 
+// A multi-line box has no maximum length of its own. What typing or pasting brings in beyond it
+// is cut off where it came in, before the caret, never splitting a surrogate pair.
+void LimitLength(QPlainTextEdit *box, int maxLength) {
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
+        QTextDocument *document = box->document();
+        const int length = document->characterCount() - 1; // without the closing paragraph mark
+        const int excess = length - maxLength;
+        if (excess <= 0)
+            return;
+        QTextCursor cursor = box->textCursor();
+        const int end = cursor.position() >= excess ? cursor.position() : length;
+        int start = end - excess;
+        if (start > 0 && document->characterAt(start).isLowSurrogate())
+            --start;
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    });
+}
+
 QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) {
     switch (row.kind) {
     case Kind::Frame:
@@ -268,6 +290,8 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         auto *box = new QLineEdit(row.caption, parent);
         box->setFont(font);
         box->setStyleSheet(TextBoxStyle("QLineEdit", row));
+        if (row.maxLength > 0)
+            box->setMaxLength(row.maxLength);
         return box;
     }
     case Kind::MultiLineTextBox: {
@@ -281,6 +305,8 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
             box->setReadOnly(true);
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
+        if (row.maxLength > 0)
+            LimitLength(box, row.maxLength);
         return box;
     }
     case Kind::DropDown: {

@@ -10,6 +10,10 @@ EXPECTED_REPORT=$(readlink -f "$2")
 # Places in the fixed layouts, in pixels from the window's top left corner.
 FIRST_NAME_BOX=(70 108)
 REPORT_BOX=(210 140)
+NAME_BOX=(125 249)
+EMAIL_BOX=(360 249)
+FRIEND_NAME_BOX=(125 273)
+FRIEND_EMAIL_BOX=(360 273)
 
 start_program
 PID=${STARTED}
@@ -123,6 +127,39 @@ pairs = [pair.split("=", 1) for pair in parts.query.split("&")]
 assert [key for key, _ in pairs] == [f"taf{i}" for i in range(1, 7)], pairs
 values = [urllib.parse.unquote(value, errors="strict") for _, value in pairs]
 assert values == fields + [f"http://{host}/di-dadi-dizaruva-vudiro/"], values
+PY
+
+# The longest referral the boxes take: 100,000 CJK characters pasted into each are cut to the
+# box's length, and the address, nine bytes a character, still reaches the browser.
+paste_into() {
+    printf '%s' "$1" | xclip -selection clipboard -i
+    wait_until 10 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    xdotool key ctrl+a ctrl+v
+}
+long=$(python3 -c 'print("李" * 100000, end="")')
+focus "${CLOSING}"
+xdotool mousemove --window "${CLOSING}" "${NAME_BOX[@]}" click 1
+paste_into "${long}"
+xdotool mousemove --window "${CLOSING}" "${EMAIL_BOX[@]}" click 1
+paste_into "a@b.${long}"
+xdotool mousemove --window "${CLOSING}" "${FRIEND_EMAIL_BOX[@]}" click 1
+paste_into "c@d.${long}"
+xdotool mousemove --window "${CLOSING}" "${FRIEND_NAME_BOX[@]}" click 1
+paste_into "${long}"
+xdotool key Tab # into the message box, out of sight
+paste_into "${long}"
+xdotool key alt+n
+wait_until 20 eval '[ "$(grep -c . "${OPENED}")" -eq 2 ]' ||
+    fail "the longest referral was not handed to the browser"
+python3 - "${OPENED}" <<'PY' || fail "longest referral: $(tail -c 300 "${OPENED}")"
+import sys, urllib.parse
+address = open(sys.argv[1], encoding="ascii").read().splitlines()[1]
+assert len(address) < 131072, len(address)
+values = [urllib.parse.unquote(pair.split("=", 1)[1], errors="strict")
+          for pair in urllib.parse.urlsplit(address).query.split("&")]
+cjk = "\u674e"
+assert values[:5] == [cjk * 100, "a@b." + cjk * 250, cjk * 2000, cjk * 100, "c@d." + cjk * 250], \
+    [len(value) for value in values]
 PY
 
 focus "${CLOSING}"

@@ -10,6 +10,7 @@
 #include "WebPages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void submissionLeavesBoxesAndFocus();
     void messageSentAsTyped_data();
     void messageSentAsTyped();
+    void longestReferralHandedOver_data();
+    void longestReferralHandedOver();
 
     void check1OpensHomePageOnce_data();
     void check1OpensHomePageOnce();
@@ -480,6 +483,59 @@ void TestClosingWindow::messageSentAsTyped() {
     QVERIFY2(MessageCapture::asked().isEmpty(), qPrintable(MessageCapture::asked().value(0).text));
     QCOMPARE(opened.size(), 1);
     QCOMPARE(QUrlQuery(opened.first()).queryItemValue("taf3", QUrl::FullyDecoded), taf3);
+}
+
+void TestClosingWindow::longestReferralHandedOver_data() {
+    QTest::addColumn<QString>("filler"); // pasted 100,000 times into every box
+
+    QTest::newRow("CJK, nine bytes a character encoded") << QStringLiteral("李");
+    QTest::newRow("outside the BMP, surrogate pairs") << QStringLiteral("🙂");
+    QTest::newRow("percent signs") << QStringLiteral("%");
+}
+
+// An address longer than one program argument may be on Linux never reaches the browser, and
+// nobody is told. Whatever the boxes take must fit.
+void TestClosingWindow::longestReferralHandedOver() {
+    QFETCH(QString, filler);
+
+    const auto window = showActive();
+    QVERIFY(window);
+    const struct {
+        const char *name;
+        QString prefix; // keeps the e-mail checks passing
+        int limit;
+    } boxes[] = {{"txtName", {}, 100},
+                 {"txtEmail", QStringLiteral("a@b."), 254},
+                 {"txtMessage", {}, 2000},
+                 {"txtFriendName", {}, 100},
+                 {"txtFriendEmail", QStringLiteral("c@d."), 254}};
+    for (const auto &entry : boxes) {
+        auto *box = window->findChild<QWidget *>(QString::fromLatin1(entry.name));
+        QVERIFY(box);
+        QApplication::clipboard()->setText(entry.prefix + filler.repeated(100000));
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keySequence(box, QKeySequence::SelectAll);
+        QTest::keySequence(box, QKeySequence::Paste);
+        const QString text = boxText(box);
+        QVERIFY2(text.size() <= entry.limit && text.size() >= entry.limit - 1,
+                 qPrintable(QStringLiteral("%1 holds %2").arg(entry.name).arg(text.size())));
+        QVERIFY(text.startsWith(entry.prefix + filler));
+    }
+
+    QTest::mouseClick(Control<QPushButton>(window.get(), "cmdSubmit"), Qt::LeftButton);
+
+    QVERIFY2(MessageCapture::asked().isEmpty(), qPrintable(MessageCapture::asked().value(0).text));
+    QCOMPARE(opened.size(), 1);
+    // MAX_ARG_STRLEN, the terminating zero included.
+    QVERIFY2(opened.first().toEncoded().size() < 131072,
+             qPrintable(QString::number(opened.first().toEncoded().size())));
+    const QUrlQuery query(opened.first());
+    const char *keys[] = {"taf1", "taf2", "taf3", "taf4", "taf5"};
+    for (int i = 0; i < 5; ++i) {
+        const QString typed = boxText(window->findChild<QWidget *>(boxes[i].name));
+        QCOMPARE(query.queryItemValue(keys[i], QUrl::FullyDecoded), typed);
+    }
 }
 
 void TestClosingWindow::check1OpensHomePageOnce_data() {

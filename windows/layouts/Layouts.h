@@ -81,6 +81,7 @@ struct ControlRow {
     int fore = SystemColour;
     FontStyle font = {};
     const char *spoken = nullptr; // accessible name; null: the caption without access-key marks
+    int maxLength = 0; // text boxes: the most characters typing or pasting leaves; 0: no limit
 };
 
 // A menu row with no caption is a separator; a row with no parent sits on the menu bar, and is
