@@ -65,7 +65,7 @@ export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
 # Xvfb picks a free display itself and writes its number once it accepts clients.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"${ROOT}/display" 2>"${ROOT}/xvfb.log" &
 XVFB_PID=$!
-wait_until 20 test -s "${ROOT}/display" || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
+wait_until 30 test -s "${ROOT}/display" || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
 export DISPLAY=":$(cat "${ROOT}/display")"
 
 # Starts the program in the background; its PID is left in STARTED.
@@ -90,7 +90,7 @@ count_is() { [ "$(visible_windows "$2" "${3:-}" | grep -c .)" -eq "$1" ]; }
 
 # Waits until exactly $1 windows with title $2 (of PID $3, if given) are visible; prints their ids.
 wait_windows() {
-    wait_until 20 count_is "$@" ||
+    wait_until 30 count_is "$@" ||
         fail "expected $1 visible window(s) titled '$2'${3:+ of process $3}," \
             "found $(visible_windows "$2" "${3:-}" | grep -c .)"
     visible_windows "$2" "${3:-}"
@@ -104,7 +104,7 @@ focus() {
 # Waits for a process to end and fails unless its exit status is $2.
 expect_exit() {
     local pid=$1 expected=$2 status=0
-    wait_until 20 eval "! kill -0 ${pid}" || fail "process ${pid} did not end"
+    wait_until 30 eval "! kill -0 ${pid}" || fail "process ${pid} did not end"
     wait "${pid}" || status=$?
     local kept=() other
     for other in "${PIDS[@]}"; do

@@ -39,6 +39,7 @@ pick() {
 first=1
 for reading in "${readings[@]}"; do
     IFS='|' read -r day month year caption1 caption2 caption3 caption4 <<<"${reading}"
+    echo "== ${day} ${months[month - 1]} ${year}"
     focus "${MAIN}"
     xdotool mousemove --window "${MAIN}" "${FIRST_NAME_BOX[@]}" click 1
     if [ "${first}" -eq 1 ]; then
@@ -60,7 +61,7 @@ for reading in "${readings[@]}"; do
 
     # The main window hides and the results window is the one visible window.
     wait_windows 1 "${TITLE}" "${PID}" >/dev/null
-    wait_until 20 eval '[ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
+    wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
         fail "no results window for ${day} ${month} ${year}"
     RESULTS=$(visible_windows "${TITLE}" "${PID}")
     expect_titles "${PID}"
@@ -68,7 +69,7 @@ for reading in "${readings[@]}"; do
     focus "${RESULTS}"
     xdotool mousemove --window "${RESULTS}" "${REPORT_BOX[@]}" click 1
     xdotool key ctrl+a ctrl+c
-    wait_until 10 eval '! clipboard_empty' || fail "the report could not be copied"
+    wait_until 30 eval '! clipboard_empty' || fail "the report could not be copied"
     clipboard >"${ROOT}/report"
     "${EXPECTED_REPORT}" "${day}" "${months[month - 1]}" "${year}" | tr -d '\r' >"${ROOT}/expected"
     cmp -s "${ROOT}/report" "${ROOT}/expected" ||
@@ -80,19 +81,20 @@ for reading in "${readings[@]}"; do
 
     # Passing over the report empties the clipboard, whoever filled it.
     echo "someone else's text" | xclip -selection clipboard -i
-    wait_until 10 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
     xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 20)) $((REPORT_BOX[1] + 10))
-    wait_until 10 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
+    wait_until 30 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
 
     xdotool key alt+b
-    wait_until 20 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
+    wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
         fail "Back did not return to the main window alone"
 done
 
+echo "== File, Exit and a referral"
 # File, Exit: the closing window replaces the main window.
 focus "${MAIN}"
 xdotool key alt+f x
-wait_until 20 eval '[ -n "$(visible_windows "${TITLE}" "${PID}")" ] && [ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
+wait_until 30 eval '[ -n "$(visible_windows "${TITLE}" "${PID}")" ] && [ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
     fail "File, Exit did not bring up the closing window alone"
 CLOSING=$(wait_windows 1 "${TITLE}" "${PID}")
 expect_titles "${PID}"
@@ -113,7 +115,7 @@ xdotool type --delay 20 "${friend_email}"
 xdotool key Tab
 xdotool type --delay 20 "${friend_name}"
 xdotool key alt+n
-wait_until 20 test -s "${OPENED}" || fail "Refer A Friend Now handed nothing to the browser"
+wait_until 30 test -s "${OPENED}" || fail "Refer A Friend Now handed nothing to the browser"
 
 python3 - "${OPENED}" "${WEB_HOST}" "${name}" "${email}" $'Your Message\r\n' "${friend_name}" \
     "${friend_email}" <<'PY' || fail "referral address: $(cat "${OPENED}")"
@@ -129,11 +131,12 @@ values = [urllib.parse.unquote(value, errors="strict") for _, value in pairs]
 assert values == fields + [f"http://{host}/di-dadi-dizaruva-vudiro/"], values
 PY
 
+echo "== the longest referral"
 # The longest referral the boxes take: 100,000 CJK characters pasted into each are cut to the
 # box's length, and the address, nine bytes a character, still reaches the browser.
 paste_into() {
     printf '%s' "$1" | xclip -selection clipboard -i
-    wait_until 10 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
     xdotool key ctrl+a ctrl+v
 }
 long=$(python3 -c 'print("李" * 100000, end="")')
@@ -149,7 +152,7 @@ paste_into "${long}"
 xdotool key Tab # into the message box, out of sight
 paste_into "${long}"
 xdotool key alt+n
-wait_until 20 eval '[ "$(grep -c . "${OPENED}")" -eq 2 ]' ||
+wait_until 30 eval '[ "$(grep -c . "${OPENED}")" -eq 2 ]' ||
     fail "the longest referral was not handed to the browser"
 python3 - "${OPENED}" <<'PY' || fail "longest referral: $(tail -c 300 "${OPENED}")"
 import sys, urllib.parse
