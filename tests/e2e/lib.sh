@@ -62,10 +62,22 @@ export PATH="${ROOT}/bin:${PATH}"
 unset BROWSER DEFAULT_BROWSER DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"${ROOT}/display" 2>"${ROOT}/xvfb.log" &
-XVFB_PID=$!
-wait_until 30 test -s "${ROOT}/display" || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
+# A free display from a range well away from the numbers scripts tend to fix (0 to 99), so that
+# nobody else's clean-up of "their" display reaches this server. Xvfb writes the number to fd 3
+# once it accepts clients, and exits at once if the display is taken.
+xvfb_ready_or_gone() { test -s "${ROOT}/display" || ! kill -0 "${XVFB_PID}"; }
+for _ in $(seq 20); do
+    number=$((200 + RANDOM % 800))
+    : >"${ROOT}/display"
+    Xvfb ":${number}" -displayfd 3 -nolisten tcp -screen 0 1024x768x24 \
+        3>"${ROOT}/display" 2>"${ROOT}/xvfb.log" &
+    XVFB_PID=$!
+    wait_until 30 xvfb_ready_or_gone || true
+    test -s "${ROOT}/display" && break
+    wait "${XVFB_PID}" 2>/dev/null || true
+    XVFB_PID=""
+done
+[ -n "${XVFB_PID}" ] || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
 export DISPLAY=":$(cat "${ROOT}/display")"
 
 # Starts the program in the background; its PID is left in STARTED.
