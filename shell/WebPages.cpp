@@ -22,54 +22,37 @@ void OpenWebPage(const QString &address) {
     QDesktopServices::openUrl(url);
 }
 
+namespace {
+// Each page: on which site, its path there, and what a link to it says it opens; in the order of
+// the WebPage enumeration.
+struct PageRow {
+    bool onHelpSite;
+    const char *path;
+    const char *description;
+};
+constexpr PageRow Pages[] = {
+    {false, "", "the home page"},
+    {false, "/zentarisoftwares", "the page of the maker's other programs"},
+    {true, "/donate.html", "the donation page"},
+    {false, "/di-dadi-dizaruva-vudiro/di-dadi-dizaruva-vudiro-help.html", "the online help"},
+    {true, "/co-brand.html", "the co-branding page"},
+    {true, "/fully-branded.html", "the page of the fully branded edition"},
+    {false, "/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html", "the download page"},
+};
+
+const PageRow &Row(WebPage page) {
+    return Pages[static_cast<int>(page)];
+}
+} // namespace
+
 QString WebPageAddress(WebPage page) {
-    switch (page) {
-    case WebPage::Home:
-        return WebSiteAddress();
-    case WebPage::Softwares:
-        return WebSiteAddress() + QStringLiteral("/zentarisoftwares");
-    case WebPage::Donate:
-        return HelpSiteAddress() + QStringLiteral("/donate.html");
-    case WebPage::OnlineHelp:
-        return WebSiteAddress() +
-               QStringLiteral("/di-dadi-dizaruva-vudiro/di-dadi-dizaruva-vudiro-help.html");
-    case WebPage::CoBrand:
-        return HelpSiteAddress() + QStringLiteral("/co-brand.html");
-    case WebPage::FullBrand:
-        return HelpSiteAddress() + QStringLiteral("/fully-branded.html");
-    case WebPage::Download:
-        return WebSiteAddress() +
-               QStringLiteral("/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html");
-    }
-    return {};
+    const PageRow &row = Row(page);
+    return (row.onHelpSite ? HelpSiteAddress() : WebSiteAddress()) + QLatin1String(row.path);
 }
 
 QString WebPageDescription(WebPage page) {
-    const char *what = "";
-    switch (page) {
-    case WebPage::Home:
-        what = "the home page";
-        break;
-    case WebPage::Softwares:
-        what = "the page of the maker's other programs";
-        break;
-    case WebPage::Donate:
-        what = "the donation page";
-        break;
-    case WebPage::OnlineHelp:
-        what = "the online help";
-        break;
-    case WebPage::CoBrand:
-        what = "the co-branding page";
-        break;
-    case WebPage::FullBrand:
-        what = "the page of the fully branded edition";
-        break;
-    case WebPage::Download:
-        what = "the download page";
-        break;
-    }
-    return QStringLiteral("Opens %1 at %2").arg(QLatin1String(what), WebPageAddress(page));
+    return QStringLiteral("Opens %1 at %2")
+        .arg(QLatin1String(Row(page).description), WebPageAddress(page));
 }
 
 void OpenWebPage(WebPage page) {
