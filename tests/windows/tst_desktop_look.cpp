@@ -19,7 +19,7 @@
 #include <memory>
 
 // How each window meets desktops other than the one it was drawn on: a screen reader that
-// follows what it shows, a dark theme, a window manager that offers to maximise it.
+// follows what it shows and a dark theme.
 namespace {
 std::unique_ptr<QWidget> Open(const QString &which) {
     // The closing window draws its promotional text at random; the same seed draws the same one.
@@ -115,12 +115,8 @@ private Q_SLOTS:
     void windows_data();
     void spokenNamesFollowTheShownTexts_data() { windows_data(); }
     void spokenNamesFollowTheShownTexts();
-    void announcedAsWindows_data() { windows_data(); }
-    void announcedAsWindows();
     void sameColoursOnADarkDesktop_data() { windows_data(); }
     void sameColoursOnADarkDesktop();
-    void refusesToBeMaximised_data() { windows_data(); }
-    void refusesToBeMaximised();
     void dateListsSpeakTheirNameAndValue_data();
     void dateListsSpeakTheirNameAndValue();
 
@@ -166,17 +162,6 @@ void TestDesktopLook::spokenNamesFollowTheShownTexts() {
     }
 }
 
-void TestDesktopLook::announcedAsWindows() {
-    QFETCH(QString, window);
-    const auto built = Open(window);
-
-    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(built.get());
-    QVERIFY(spoken);
-    QVERIFY2(spoken->role() == QAccessible::Window || spoken->role() == QAccessible::Dialog,
-             qPrintable(QString::number(spoken->role(), 16)));
-    QCOMPARE(spoken->text(QAccessible::Name), built->windowTitle());
-}
-
 void TestDesktopLook::sameColoursOnADarkDesktop() {
     QFETCH(QString, window);
     const QImage light = Rendered(Open(window).get());
@@ -210,20 +195,6 @@ void TestDesktopLook::sameColoursOnADarkDesktop() {
                 QColor(dark.pixel(x, y)).name(), QColor(light.pixel(x, y)).name())));
         }
     }
-}
-
-void TestDesktopLook::refusesToBeMaximised() {
-    QFETCH(QString, window);
-    const auto built = Open(window);
-    built->show();
-    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
-    const QSize fixed = built->size();
-    QCOMPARE(built->minimumSize(), fixed);
-    QCOMPARE(built->maximumSize(), fixed);
-
-    built->setWindowState(Qt::WindowMaximized);
-    QTRY_COMPARE(built->windowState(), Qt::WindowNoState);
-    QCOMPARE(built->size(), fixed);
 }
 
 void TestDesktopLook::dateListsSpeakTheirNameAndValue_data() {

@@ -208,6 +208,21 @@ void TestLayoutBuilder::framesEveryWindowAlike() {
     QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+    // Announced to a screen reader as a window, by its title.
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(built.get());
+    QVERIFY(spoken);
+    QVERIFY2(spoken->role() == QAccessible::Window || spoken->role() == QAccessible::Dialog,
+             qPrintable(QString::number(spoken->role(), 16)));
+    QCOMPARE(spoken->text(QAccessible::Name), built->windowTitle());
+
+    // A window manager that maximises it anyway gets the window back at its one size.
+    built->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
+    const QSize fixed = built->size();
+    built->setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(built->windowState(), Qt::WindowNoState);
+    QCOMPARE(built->size(), fixed);
 }
 
 void TestLayoutBuilder::stacksEarlierRowsInFront_data() {
