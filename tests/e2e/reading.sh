@@ -90,6 +90,15 @@ for reading in "${readings[@]}"; do
         fail "Back did not return to the main window alone"
 done
 
+# Replaces the focused box's text with $1 through the clipboard. Text outside the keyboard map
+# goes in this way: xdotool types it by remapping a spare key for each character, and a program
+# that reads the key before the new map arrives drops the character.
+paste_into() {
+    printf '%s' "$1" | xclip -selection clipboard -i
+    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    xdotool key ctrl+a ctrl+v
+}
+
 echo "== File, Exit and a referral"
 # File, Exit: the closing window replaces the main window.
 focus "${MAIN}"
@@ -113,7 +122,7 @@ xdotool type --delay 20 "${email}"
 xdotool key Tab
 xdotool type --delay 20 "${friend_email}"
 xdotool key Tab
-xdotool type --delay 20 "${friend_name}"
+paste_into "${friend_name}"
 xdotool key alt+n
 wait_until 30 test -s "${OPENED}" || fail "Refer A Friend Now handed nothing to the browser"
 
@@ -134,11 +143,6 @@ PY
 echo "== the longest referral"
 # The longest referral the boxes take: 100,000 CJK characters pasted into each are cut to the
 # box's length, and the address, nine bytes a character, still reaches the browser.
-paste_into() {
-    printf '%s' "$1" | xclip -selection clipboard -i
-    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
-    xdotool key ctrl+a ctrl+v
-}
 long=$(python3 -c 'print("李" * 100000, end="")')
 focus "${CLOSING}"
 xdotool mousemove --window "${CLOSING}" "${NAME_BOX[@]}" click 1
