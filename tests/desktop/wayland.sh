@@ -12,6 +12,7 @@ app_id=$2
 title="ZT Varivuvo Vuzuzi v1.65"
 source "$here/../../scripts/common.sh"
 install_missing weston qt6-wayland
+source "$here/../common/session.sh"
 
 work=$(mktemp -d /tmp/zt-wayland.XXXXXX)
 wpid=""
@@ -27,24 +28,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkdir -p "$work/home" "$work/bin" "$work/runtime"
-chmod 700 "$work/runtime"
-printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
-export PATH="$work/bin:$PATH"
-unset DISPLAY QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+private_session "$work"
+unset DISPLAY
 
 socket=zt-wayland
 weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$socket" \
     --log="$work/weston.log" &
 wpid=$!
-for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-    kill -0 "$wpid" 2>/dev/null || { cat "$work/weston.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "weston did not start" >&2; exit 1; }
+wait_until 10 eval '[ -S "$XDG_RUNTIME_DIR/$socket" ] || ! kill -0 "$wpid"' || true
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
 
 WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" \
     >"$work/app.out" 2>"$work/wire.log" &
@@ -58,11 +50,7 @@ mapped() {
          attached && /wl_surface@[0-9]+\.commit/ { found = 1 }
          END { exit !found }' "$work/wire.log"
 }
-for _ in $(seq 200); do
-    mapped && break
-    kill -0 "$apid" 2>/dev/null || break
-    sleep 0.1
-done
+wait_until 20 eval 'mapped || ! kill -0 "$apid"' || true
 
 fail=0
 report() { echo "FAIL: $*" >&2; fail=1; }

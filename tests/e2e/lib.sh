@@ -10,7 +10,6 @@ TITLE="ZT Varivuvo Vuzuzi v1.65"
 BOX_TITLE="ZT Phasewise"
 
 ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zt-e2e.XXXXXX")
-OPENED="${ROOT}/opened"
 PIDS=()
 XVFB_PID=""
 
@@ -33,52 +32,13 @@ fail() {
     exit 1
 }
 
-# Polls a command every tenth of a second until it succeeds, for at most $1 seconds.
-wait_until() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while ! "$@" 2>/dev/null; do
-        tries=$((tries - 1))
-        [ "${tries}" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
-mkdir -p "${ROOT}/home" "${ROOT}/run" "${ROOT}/config" "${ROOT}/cache" "${ROOT}/data" "${ROOT}/bin"
-chmod 700 "${ROOT}/run"
-export HOME="${ROOT}/home" XDG_RUNTIME_DIR="${ROOT}/run" XDG_CONFIG_HOME="${ROOT}/config"
-export XDG_CACHE_HOME="${ROOT}/cache" XDG_DATA_HOME="${ROOT}/data"
+source "$(dirname "${BASH_SOURCE[0]}")/../common/session.sh"
+private_session "${ROOT}"
 LOCK="${XDG_RUNTIME_DIR}/DIDadiDizaruvaVudiro.lock"
 SETTINGS="${XDG_CONFIG_HOME}/DIDadiDizaruvaVudiro/DIDadiDizaruvaVudiro.conf"
-
-# The browser stand-in: first in PATH, where the desktop looks for xdg-open.
-cat >"${ROOT}/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"${OPENED}"
-SCRIPT
-chmod +x "${ROOT}/bin/xdg-open"
-export PATH="${ROOT}/bin:${PATH}"
-unset BROWSER DEFAULT_BROWSER DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
-
-# A free display from a range well away from the numbers scripts tend to fix (0 to 99), so that
-# nobody else's clean-up of "their" display reaches this server. Xvfb writes the number to fd 3
-# once it accepts clients, and exits at once if the display is taken.
-xvfb_ready_or_gone() { test -s "${ROOT}/display" || ! kill -0 "${XVFB_PID}"; }
-for _ in $(seq 20); do
-    number=$((200 + RANDOM % 800))
-    : >"${ROOT}/display"
-    Xvfb ":${number}" -displayfd 3 -nolisten tcp -screen 0 1024x768x24 \
-        3>"${ROOT}/display" 2>"${ROOT}/xvfb.log" &
-    XVFB_PID=$!
-    wait_until 30 xvfb_ready_or_gone || true
-    test -s "${ROOT}/display" && break
-    wait "${XVFB_PID}" 2>/dev/null || true
-    XVFB_PID=""
-done
-[ -n "${XVFB_PID}" ] || fail "Xvfb did not start: $(cat "${ROOT}/xvfb.log")"
-export DISPLAY=":$(cat "${ROOT}/display")"
+start_xvfb "${ROOT}" || fail "no X server"
 
 # Starts the program in the background; its PID is left in STARTED.
 STARTED=""

@@ -1,0 +1,58 @@
+# shellcheck shell=bash
+# Sourced by the tests that run the real program file: a private home, runtime, config, cache
+# and data folder, a browser stand-in first in PATH that records every address it is handed, and
+# on request an X server of the test's own. The caller ends what it starts (its EXIT trap).
+
+# Polls a command every tenth of a second until it succeeds, for at most $1 seconds.
+wait_until() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ! "$@" 2>/dev/null; do
+        tries=$((tries - 1))
+        [ "${tries}" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# Points every per-user folder into $1 and the browser at a stand-in that appends each address
+# to $1/opened (left in OPENED).
+private_session() {
+    local root=$1
+    mkdir -p "${root}/home" "${root}/run" "${root}/config" "${root}/cache" "${root}/data" \
+        "${root}/bin"
+    chmod 700 "${root}/run"
+    export HOME="${root}/home" XDG_RUNTIME_DIR="${root}/run" XDG_CONFIG_HOME="${root}/config"
+    export XDG_CACHE_HOME="${root}/cache" XDG_DATA_HOME="${root}/data"
+    OPENED="${root}/opened"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "${OPENED}" >"${root}/bin/xdg-open"
+    chmod +x "${root}/bin/xdg-open"
+    export PATH="${root}/bin:${PATH}"
+    unset BROWSER DEFAULT_BROWSER SESSION_MANAGER QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+}
+
+# Starts Xvfb (screen size $2, 1024x768 by default) on a free display and exports DISPLAY; its
+# PID is left in XVFB_PID. The number comes from a range well away from the ones scripts tend to
+# fix (0 to 99), so that nobody else's clean-up of "their" display reaches this server. Xvfb
+# writes the number to fd 3 once it accepts clients, and exits at once if the display is taken.
+start_xvfb() {
+    local root=$1 size=${2:-1024x768} number
+    XVFB_PID=""
+    for _ in $(seq 20); do
+        number=$((200 + RANDOM % 800))
+        : >"${root}/display"
+        Xvfb ":${number}" -displayfd 3 -nolisten tcp -screen 0 "${size}x24" \
+            3>"${root}/display" 2>"${root}/xvfb.log" &
+        XVFB_PID=$!
+        wait_until 30 eval "test -s '${root}/display' || ! kill -0 ${XVFB_PID}" || true
+        test -s "${root}/display" && break
+        wait "${XVFB_PID}" 2>/dev/null || true
+        XVFB_PID=""
+    done
+    if [ -z "${XVFB_PID}" ]; then
+        echo "Xvfb did not start: $(cat "${root}/xvfb.log")" >&2
+        return 1
+    fi
+    DISPLAY=":$(head -1 "${root}/display")"
+    export DISPLAY
+}
