@@ -1,6 +1,7 @@
 // Time per reading (ComputePinnacles plus ComposeReport) over every date the lists offer.
 // Usage: bench_reading [rounds]
 #include "Pinnacle.h"
+#include "Summary.h"
 
 #include <algorithm>
 #include <chrono>
@@ -51,14 +52,10 @@ int main(int argc, char **argv) {
         perReading.push_back(elapsed.count() / static_cast<double>(dates.size()));
     }
 
-    std::sort(perReading.begin(), perReading.end());
-    double mean = 0;
-    for (const double value : perReading) {
-        mean += value / static_cast<double>(perReading.size());
-    }
+    const Summary figures = Summarise(perReading);
     std::printf("readings per round: %zu, rounds: %d (checksum %zu)\n", dates.size(), rounds,
                 checksum);
-    std::printf("ns per reading: min %.1f  median %.1f  mean %.1f\n", perReading.front(),
-                perReading[perReading.size() / 2], mean);
+    std::printf("ns per reading: min %.1f  median %.1f  mean %.1f\n", figures.min, figures.median,
+                figures.mean);
     return 0;
 }

@@ -10,6 +10,7 @@
 //
 // Usage: bench_latency [readings]
 #include "Startup.h"
+#include "Summary.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -99,19 +100,6 @@ private:
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-struct Figures {
-    double median = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-Figures Summarise(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    const std::size_t p99 = std::min(n - 1, (n * 99 + 99) / 100 - 1);
-    return {values[n / 2], values[p99], values.back()};
 }
 
 // Records any page the program would open; a benchmark run must open none.
@@ -217,9 +205,9 @@ int main(int argc, char *argv[]) {
     std::printf("%d readings after %d warm-up, platform %s (ms)\n", readings, warmUp,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  %-36s %8s %8s %8s\n", "", "median", "p99", "max");
-    const Figures n = Summarise(next);
+    const Summary n = Summarise(next);
     std::printf("  %-36s %8.3f %8.3f %8.3f\n", "Next -> report shown", n.median, n.p99, n.max);
-    const Figures b = Summarise(back);
+    const Summary b = Summarise(back);
     std::printf("  %-36s %8.3f %8.3f %8.3f\n", "Back -> main window shown", b.median, b.p99, b.max);
     return 0;
 }

@@ -16,6 +16,8 @@
 //
 // Usage: bench_startup [--runs N] [--display :N] [OURS FLOOR]
 // Without --display it starts its own Xvfb on a free display.
+#include "Summary.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -330,19 +332,6 @@ Sample RunOnce(const std::string &program, XConnection &x, const Sandbox &sandbo
     };
     return {*mapped - start, static_cast<double>(usage.ru_maxrss) / 1024.0,
             ms(usage.ru_utime) + ms(usage.ru_stime)};
-}
-
-struct Summary {
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Summary Summarise(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.front(), values.back()};
 }
 
 void PrintTable(const char *title, const Summary &ours, const Summary &floor) {
