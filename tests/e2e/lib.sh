@@ -103,3 +103,10 @@ clipboard() {
 clipboard_empty() {
     [ -z "$(clipboard)" ]
 }
+
+# The clipboard holds exactly $1. Waiting for it to be merely non-empty is not enough once it holds
+# text already: xclip -i returns before the server has seen it take the clipboard over, so the
+# program could still read the text before.
+clipboard_is() {
+    [ "$(clipboard)" = "$1" ]
+}

@@ -87,7 +87,7 @@ for reading in "${readings[@]}"; do
 
     # Passing over the report empties the clipboard, whoever filled it.
     echo "someone else's text" | xclip -selection clipboard -i
-    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    wait_until 30 clipboard_is "someone else's text" || fail "could not fill the clipboard"
     xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 20)) $((REPORT_BOX[1] + 10))
     wait_until 30 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
 
@@ -101,7 +101,7 @@ done
 # that reads the key before the new map arrives drops the character.
 paste_into() {
     printf '%s' "$1" | xclip -selection clipboard -i
-    wait_until 30 eval '! clipboard_empty' || fail "could not fill the clipboard"
+    wait_until 30 clipboard_is "$1" || fail "could not fill the clipboard"
     xdotool key ctrl+a ctrl+v
 }
 
