@@ -162,7 +162,9 @@ paste_into "${long}"
 xdotool key Tab # into the message box, out of sight
 paste_into "${long}"
 xdotool key alt+n
-wait_until 30 eval '[ "$(grep -c . "${OPENED}")" -eq 2 ]' ||
+# Whole lines only: so long an address may be read while it is still being written; its newline
+# comes last.
+wait_until 30 eval '[ "$(wc -l <"${OPENED}")" -eq 2 ]' ||
     fail "the longest referral was not handed to the browser"
 python3 - "${OPENED}" <<'PY' || fail "longest referral: $(tail -c 300 "${OPENED}")"
 import sys, urllib.parse
