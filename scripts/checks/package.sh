@@ -142,14 +142,14 @@ chmod +x "$work/bin/xdg-open"
 # Xvfb picks a free display itself and writes its number once it accepts clients.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" ||
+timeout 60 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" ||
     { fail "Xvfb did not start: $(cat "$work/xvfb.log")"; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 read -r -a command <<<"$exec_line"
 env -i DISPLAY="$DISPLAY" PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" \
     XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 "${command[@]}" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --class "$wm_class" 2>/dev/null | head -1) || true
+window=$(timeout 60 xdotool search --sync --onlyvisible --class "$wm_class" 2>/dev/null | head -1) || true
 if [ -z "$window" ]; then
     fail "the installed program showed no window of class ${wm_class}"
     cat "$work/app.log" >&2

@@ -37,7 +37,7 @@ dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
         sleep 0.1

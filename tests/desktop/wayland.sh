@@ -35,7 +35,7 @@ socket=zt-wayland
 weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$socket" \
     --log="$work/weston.log" &
 wpid=$!
-wait_until 10 eval '[ -S "$XDG_RUNTIME_DIR/$socket" ] || ! kill -0 "$wpid"' || true
+wait_until 60 eval '[ -S "$XDG_RUNTIME_DIR/$socket" ] || ! kill -0 "$wpid"' || true
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
 
 WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" \
@@ -50,7 +50,7 @@ mapped() {
          attached && /wl_surface@[0-9]+\.commit/ { found = 1 }
          END { exit !found }' "$work/wire.log"
 }
-wait_until 20 eval 'mapped || ! kill -0 "$apid"' || true
+wait_until 60 eval 'mapped || ! kill -0 "$apid"' || true
 
 fail=0
 report() { echo "FAIL: $*" >&2; fail=1; }
