@@ -98,11 +98,17 @@ done
 
 # Replaces the focused box's text with $1 through the clipboard. Text outside the keyboard map
 # goes in this way: xdotool types it by remapping a spare key for each character, and a program
-# that reads the key before the new map arrives drops the character.
+# that reads the key before the new map arrives drops the character. The box's text is copied
+# back, and the paste waited for until the program has taken the clipboard from xclip: the
+# program handles keys in order, so it has read the paste by then, before the next box's text
+# replaces it on the clipboard.
 paste_into() {
-    printf '%s' "$1" | xclip -selection clipboard -i
+    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    local feeder=$!
     wait_until 30 clipboard_is "$1" || fail "could not fill the clipboard"
-    xdotool key ctrl+a ctrl+v
+    xdotool key ctrl+a ctrl+v ctrl+a ctrl+c
+    wait_until 60 eval "! kill -0 ${feeder}" || fail "the program did not take the paste"
+    wait "${feeder}" || true
 }
 
 echo "== File, Exit and a referral"
