@@ -59,11 +59,11 @@ for reading in "${readings[@]}"; do
     first=0
     xdotool key alt+n
 
-    # The main window hides and the results window is the one visible window.
-    wait_windows 1 "${TITLE}" "${PID}" >/dev/null
-    wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
+    # The main window hides and the results window is the one visible window. In between none is
+    # visible, which is not the main window either.
+    wait_until 30 eval '[ -n "$(visible_windows "${TITLE}" "${PID}")" ] && [ "$(visible_windows "${TITLE}" "${PID}")" != "${MAIN}" ]' ||
         fail "no results window for ${day} ${month} ${year}"
-    RESULTS=$(visible_windows "${TITLE}" "${PID}")
+    RESULTS=$(wait_windows 1 "${TITLE}" "${PID}")
     expect_titles "${PID}"
 
     # Once in CI, under load, a copy left the clipboard empty and could not be repeated here; a
