@@ -21,9 +21,7 @@ end_running() {
     main=$(wait_windows 1 "${TITLE}" "${pid}")
     focus "${main}"
     xdotool key alt+f x
-    wait_until 30 eval '[ -n "$(visible_windows "${TITLE}" "${pid}")" ] && [ "$(visible_windows "${TITLE}" "${pid}")" != "${main}" ]' ||
-        fail "no closing window"
-    closing=$(visible_windows "${TITLE}" "${pid}")
+    closing=$(wait_replaced "${main}" "${pid}") || fail "no closing window"
     focus "${closing}"
     xdotool key alt+x
     expect_exit "${pid}" 0

@@ -68,8 +68,24 @@ wait_windows() {
     visible_windows "$2" "${3:-}"
 }
 
-# Gives the keyboard to a window; without a window manager nobody else does.
+# The one visible window of process $2 is another than $1. Hiding one window and showing the
+# next leaves a moment with none visible, which is not the next one yet.
+replaced() {
+    local now
+    now=$(visible_windows "${TITLE}" "$2")
+    [ -n "${now}" ] && [ "${now}" != "$1" ] && [ "$(grep -c . <<<"${now}")" -eq 1 ]
+}
+
+# Waits until another window of process $2 has taken the place of window $1; prints its id.
+wait_replaced() {
+    wait_until 30 replaced "$1" "$2" || return 1
+    visible_windows "${TITLE}" "$2"
+}
+
+# Gives the keyboard to a window; without a window manager nobody else does. xdotool takes an
+# empty id without complaint and moves the pointer to the middle of the screen.
 focus() {
+    [ -n "$1" ] || fail "no window to give the keyboard to"
     xdotool windowfocus --sync "$1"
 }
 
