@@ -46,6 +46,8 @@ start_xvfb() {
         XVFB_PID=$!
         wait_until 30 eval "test -s '${root}/display' || ! kill -0 ${XVFB_PID}" || true
         test -s "${root}/display" && break
+        # Taken displays end the server at once; one that never answered is ended here.
+        kill "${XVFB_PID}" 2>/dev/null || true
         wait "${XVFB_PID}" 2>/dev/null || true
         XVFB_PID=""
     done
