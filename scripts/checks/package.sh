@@ -37,7 +37,9 @@ trap cleanup EXIT
 trap "exit 1" INT TERM
 
 bash scripts/package.sh >"$work/package.log" 2>&1 || { cat "$work/package.log" >&2; exit 1; }
-deb=$(ls build/zt-phasewise_*_*.deb)
+# The one just made, should a package of another version still lie in build/.
+deb=$(ls -t build/zt-phasewise_*_*.deb)
+deb=${deb%%$'\n'*}
 echo "package: built ${deb}"
 
 # Control fields.
