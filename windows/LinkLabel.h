@@ -2,8 +2,9 @@
 #include <QLabel>
 
 // A label that reports a left click, for the link labels of every window. A link label that the
-// layout lets take the focus is also followed with Enter, Return or Space, and shows the focus
-// as a dotted rectangle in its text colour.
+// layout lets take the focus is also followed with Space, and with Enter or Return unless its
+// window is a dialog whose default button takes Enter; it shows the focus as a dotted rectangle
+// in its text colour.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:

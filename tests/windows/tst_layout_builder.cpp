@@ -638,6 +638,15 @@ void TestLayoutBuilder::aboutOkIsDefaultAndCancel() {
     QCOMPARE(clicks.count(), 1);
     QTest::keyClick(dialog, Qt::Key_Return);
     QCOMPARE(clicks.count(), 2);
+    // So does Enter from a link; Space follows the link instead.
+    auto *link = qobject_cast<LinkLabel *>(Named(dialog, u"lblHomePage"_qs));
+    QVERIFY(link);
+    QSignalSpy followed(link, &LinkLabel::clicked);
+    QTest::keyClick(link, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 3);
+    QTest::keyClick(link, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 3);
+    QCOMPARE(followed.count(), 1);
 }
 
 void TestLayoutBuilder::closingWindowStartsAsLaidOut() {
