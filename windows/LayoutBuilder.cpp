@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -261,6 +262,29 @@ QWidget *MakeButton(const ControlRow &row, const QFont &font, QWidget *parent) {
     return button;
 }
 
+// Alt with a key that is no access key of the window types nothing, as elsewhere on the desktop;
+// the toolkit's text boxes would take the letter, so that Alt+X in a name box typed "X". AltGr
+// (Ctrl+Alt on Windows, a modifier of its own elsewhere) still types its characters, and so does
+// Option on macOS, where it is how accented letters are typed.
+class AltTypesNothing : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+#ifndef Q_OS_MACOS
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
+            const Qt::KeyboardModifiers held = key->modifiers();
+            if ((held & Qt::AltModifier) && !(held & Qt::ControlModifier) &&
+                !key->text().isEmpty() && key->text().front().isPrint())
+                return true;
+        }
+#endif
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 // A multi-line box has no maximum length of its own. What typing or pasting brings in beyond it
 // is cut off where it came in, before the caret, never splitting a surrogate pair.
 void LimitLength(QPlainTextEdit *box, int maxLength) {
@@ -289,6 +313,7 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         return MakeLabel(row, font, parent);
     case Kind::TextBox: {
         auto *box = new QLineEdit(row.caption, parent);
+        box->installEventFilter(new AltTypesNothing(box));
         box->setFont(font);
         box->setStyleSheet(TextBoxStyle("QLineEdit", row));
         if (row.maxLength > 0)
@@ -297,6 +322,7 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
     }
     case Kind::MultiLineTextBox: {
         auto *box = new QPlainTextEdit(row.caption, parent);
+        box->installEventFilter(new AltTypesNothing(box));
         box->setFont(font);
         box->setStyleSheet(TextBoxStyle("QPlainTextEdit", row));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -444,7 +444,8 @@ void TestClosingWindow::submissionLeavesBoxesAndFocus() {
 }
 
 void TestClosingWindow::messageSentAsTyped_data() {
-    QTest::addColumn<QStringList>("keys"); // typed into the emptied box; "\n" presses Return
+    // Typed into the emptied box; "\n" presses Return, "alt+" and "ctrl+alt+" hold those keys.
+    QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("taf3");
 
     QTest::newRow("untouched box") << QStringList() << QStringLiteral("Your Message\r\n");
@@ -456,6 +457,10 @@ void TestClosingWindow::messageSentAsTyped_data() {
     QTest::newRow("non-breaking spaces kept")
         << QStringList{QStringLiteral("\u00a0Hi\u00a0")} << QStringLiteral("\u00a0Hi\u00a0");
     QTest::newRow("outside ASCII") << QStringList{"Grüße, Zoë ✓"} << QStringLiteral("Grüße, Zoë ✓");
+    QTest::newRow("Alt with a letter types nothing")
+        << QStringList{"Hi", "alt+q", "!"} << QStringLiteral("Hi!");
+    QTest::newRow("AltGr as Ctrl+Alt types")
+        << QStringList{"a", "ctrl+alt+@"} << QStringLiteral("a@");
 }
 
 void TestClosingWindow::messageSentAsTyped() {
@@ -479,6 +484,11 @@ void TestClosingWindow::messageSentAsTyped() {
                 std::all_of(key.begin(), key.end(), [](QChar c) { return c.unicode() < 128; });
             if (key == u"\n")
                 QTest::keyClick(message, Qt::Key_Return);
+            else if (key.startsWith(u"ctrl+alt+"))
+                QTest::keyClick(message, key.back().toLatin1(),
+                                Qt::ControlModifier | Qt::AltModifier);
+            else if (key.startsWith(u"alt+"))
+                QTest::keyClick(message, key.back().toLatin1(), Qt::AltModifier);
             else if (ascii)
                 QTest::keyClicks(message, key);
             else
