@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-install_missing xvfb xdotool xclip python3
+install_missing xvfb xdotool xclip x11-utils openbox python3
 build
 shopt -s nullglob
 for check in scripts/checks/*.sh; do

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Under a window manager (Openbox) windows take the keyboard when it hands it to them, not when
+# the program asks. After a reading and Back, File, Exit must still bring the closing window up
+# on Exit, so that Space ends the program rather than opening a web page.
+source "$(dirname "$0")/lib.sh"
+
+openbox --sm-disable >"${ROOT}/openbox.log" 2>&1 &
+PIDS+=("$!")
+wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "no window manager: $(cat "${ROOT}/openbox.log")"
+
+start_program
+PID=${STARTED}
+MAIN=$(wait_windows 1 "${TITLE}" "${PID}")
+focus "${MAIN}"
+xdotool type --delay 20 "ann"
+xdotool key Tab Tab
+xdotool type --delay 20 "lee"
+xdotool key alt+n
+RESULTS=$(wait_replaced "${MAIN}" "${PID}") || fail "no results window"
+focus "${RESULTS}"
+xdotool key alt+b
+wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
+    fail "Back did not return to the main window alone"
+
+focus "${MAIN}"
+xdotool key alt+f x
+CLOSING=$(wait_replaced "${MAIN}" "${PID}") || fail "File, Exit did not bring up the closing window"
+focus "${CLOSING}"
+xdotool key space
+wait_until 30 eval "! kill -0 ${PID} || [ -s '${OPENED}' ]" || true
+[ ! -s "${OPENED}" ] || fail "Space opened $(cat "${OPENED}"): the focus was not on Exit"
+expect_exit "${PID}" 0
+echo "PASS: the closing window opened on Exit under a window manager"
