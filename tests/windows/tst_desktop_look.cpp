@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -18,8 +17,7 @@
 #include <cmath>
 #include <memory>
 
-// How each window meets desktops other than the one it was drawn on: a screen reader that
-// follows what it shows and a dark theme.
+// How each window meets a desktop other than the one it was drawn on: a dark theme.
 namespace {
 std::unique_ptr<QWidget> Open(const QString &which) {
     // The closing window draws its promotional text at random; the same seed draws the same one.
@@ -31,11 +29,6 @@ std::unique_ptr<QWidget> Open(const QString &which) {
     if (which == u"about")
         return std::make_unique<AboutWindow>();
     return std::make_unique<ClosingWindow>();
-}
-
-QString Spoken(QObject *object, QAccessible::Text text = QAccessible::Name) {
-    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(object);
-    return spoken ? spoken->text(text) : QString();
 }
 
 // A dark desktop theme as Adwaita's dark variant paints it.
@@ -112,13 +105,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void windows_data();
-    void spokenNamesFollowTheShownTexts_data() { windows_data(); }
-    void spokenNamesFollowTheShownTexts();
-    void sameColoursOnADarkDesktop_data() { windows_data(); }
+    void sameColoursOnADarkDesktop_data();
     void sameColoursOnADarkDesktop();
-    void dateListsSpeakTheirNameAndValue_data();
-    void dateListsSpeakTheirNameAndValue();
 
 private:
     IsolatedSettings settings;
@@ -139,27 +127,12 @@ void TestDesktopLook::cleanup() {
     CloseAllTopLevelWindows();
 }
 
-void TestDesktopLook::windows_data() {
+void TestDesktopLook::sameColoursOnADarkDesktop_data() {
     QTest::addColumn<QString>("window");
     QTest::newRow("main") << "main";
     QTest::newRow("results") << "results";
     QTest::newRow("About") << "about";
     QTest::newRow("closing") << "closing";
-}
-
-void TestDesktopLook::spokenNamesFollowTheShownTexts() {
-    QFETCH(QString, window);
-    const auto built = Open(window);
-
-    // As created, including the texts a window picks while it opens, then after any change.
-    const QList<QLabel *> labels = built->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        if (label->text().isEmpty())
-            continue;
-        QCOMPARE(Spoken(label), label->text());
-        label->setText(label->text() + u" changed"_qs);
-        QCOMPARE(Spoken(label), label->text());
-    }
 }
 
 void TestDesktopLook::sameColoursOnADarkDesktop() {
@@ -195,37 +168,6 @@ void TestDesktopLook::sameColoursOnADarkDesktop() {
                 QColor(dark.pixel(x, y)).name(), QColor(light.pixel(x, y)).name())));
         }
     }
-}
-
-void TestDesktopLook::dateListsSpeakTheirNameAndValue_data() {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("pick");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("day") << "cboDate"
-                         << "Birth day" << 1 << "2";
-    QTest::newRow("month") << "cboMonth"
-                           << "Birth month" << 11 << "December";
-    QTest::newRow("year") << "cboYear"
-                          << "Birth year" << 150 << "2050";
-}
-
-void TestDesktopLook::dateListsSpeakTheirNameAndValue() {
-    QFETCH(QString, list);
-    QFETCH(QString, name);
-    QFETCH(int, pick);
-    QFETCH(QString, value);
-    const auto built = Open(u"main"_qs);
-    auto *box = built->findChild<QComboBox *>(list);
-    QVERIFY(box);
-
-    // The name says what the list is for; the entry it shows is its value and its text.
-    box->setCurrentIndex(pick);
-    QCOMPARE(Spoken(box), name);
-    QCOMPARE(Spoken(box, QAccessible::Value), value);
-    QAccessibleTextInterface *shown = QAccessible::queryAccessibleInterface(box)->textInterface();
-    QVERIFY(shown);
-    QCOMPARE(shown->text(0, shown->characterCount()), value);
 }
 
 ZT_TEST_MAIN(TestDesktopLook)

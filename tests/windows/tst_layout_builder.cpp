@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -618,6 +619,14 @@ void TestLayoutBuilder::namesEveryControlForScreenReaders() {
         ++named;
     }
     QVERIFY(named > 0);
+    // Labels carry no fixed name: the reader hears the text they show, also once it changes.
+    for (QLabel *label : built->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        QCOMPARE(spoken(label), label->text());
+        label->setText(label->text() + u" changed"_qs);
+        QCOMPARE(spoken(label), label->text());
+    }
     if (window == u"main") {
         QCOMPARE(spoken(Named(built.get(), u"txtFirstName"_qs)), u"First Name"_qs);
         QCOMPARE(spoken(Named(built.get(), u"cmdNext"_qs)), u"Next"_qs);

@@ -13,6 +13,7 @@
 #include "ShowMessage.h"
 #include "WebPages.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 namespace {
 const QString firstNameMessage = QStringLiteral("Please Enter Your First Name");
@@ -181,6 +183,20 @@ void TestMainWindow::listsOpenOnFirstOfJanuary1900() {
     QCOMPARE(date->currentText(), QStringLiteral("1"));
     QCOMPARE(month->currentText(), QStringLiteral("January"));
     QCOMPARE(year->currentText(), QStringLiteral("1900"));
+
+    // A screen reader hears what each list is for, and the entry it shows as value and as text.
+    using Row = std::tuple<QComboBox *, QString, int, QString>;
+    for (const auto &[list, name, pick, value] :
+         {Row{date, u"Birth day"_qs, 1, u"2"_qs}, Row{month, u"Birth month"_qs, 11, u"December"_qs},
+          Row{year, u"Birth year"_qs, 150, u"2050"_qs}}) {
+        list->setCurrentIndex(pick);
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        QCOMPARE(spoken->text(QAccessible::Value), value);
+        QAccessibleTextInterface *shown = spoken->textInterface();
+        QVERIFY(shown);
+        QCOMPARE(shown->text(0, shown->characterCount()), value);
+    }
 }
 
 void TestMainWindow::validation_data() {
