@@ -156,54 +156,29 @@ QString TestCommandLine::windowAnswer(const QString &day, const QString &month, 
     *accepted = asked.isEmpty();
     if (!asked.isEmpty()) {
         answer = asked.first().text;
-    } else {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *results = qobject_cast<ResultsWindow *>(window);
-                results && results->isVisible())
-                answer = RequireControl<QPlainTextEdit>(results, "txtDisplay")->toPlainText();
-        }
+    } else if (ResultsWindow *results = VisibleResultsWindow()) {
+        answer = RequireControl<QPlainTextEdit>(results, "txtDisplay")->toPlainText();
     }
     state.cleanup();
     return answer;
 }
 
 void TestCommandLine::sameAsMainWindow_data() {
-    QTest::addColumn<QString>("day");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("year");
+    QTest::addColumn<QStringList>("date"); // day, month and year as the lists show them
 
-    QTest::newRow("29 November 1975") << "29"
-                                      << "November"
-                                      << "1975";
-    QTest::newRow("first day of the lists") << "1"
-                                            << "January"
-                                            << "1900";
-    QTest::newRow("last day of the lists") << "31"
-                                           << "December"
-                                           << "2050";
-    QTest::newRow("29 February of a leap year") << "29"
-                                                << "February"
-                                                << "2000";
-    QTest::newRow("29 February of a whole century") << "29"
-                                                    << "February"
-                                                    << "1900";
-    QTest::newRow("31 February") << "31"
-                                 << "February"
-                                 << "2000";
-    QTest::newRow("31 April") << "31"
-                              << "April"
-                              << "1975";
+    for (const char *date :
+         {"29 November 1975", "1 January 1900", "31 December 2050", "29 February 2000",
+          "29 February 1900", "31 February 2000", "31 April 1975"})
+        QTest::newRow(date) << QString::fromLatin1(date).split(u' ');
 }
 
 void TestCommandLine::sameAsMainWindow() {
-    QFETCH(QString, day);
-    QFETCH(QString, month);
-    QFETCH(QString, year);
+    QFETCH(QStringList, date);
 
     bool accepted = false;
-    const QString shown = windowAnswer(day, month, year, &accepted);
+    const QString shown = windowAnswer(date.at(0), date.at(1), date.at(2), &accepted);
     QVERIFY(!shown.isEmpty());
-    const Run result = run({QStringLiteral("--report"), day, month, year});
+    const Run result = run(QStringList{QStringLiteral("--report")} + date);
     if (accepted) {
         QCOMPARE(result.exitCode, 0);
         QVERIFY(!result.out.contains(QLatin1Char('\r')));

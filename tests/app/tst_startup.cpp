@@ -42,14 +42,10 @@ QString FrontLabel(const MainWindow *main) {
 }
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public ProgramTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void endProgramLeavesEventLoop();
     void startsIntoMainWindow();
     void secondInstanceRefused_data();
@@ -63,32 +59,7 @@ private Q_SLOTS:
     void coBrandStackingFollowsDraw();
     void endProgramClosesEverythingOnce();
     void dueReminderAskedOnceBeforeMainWindow();
-
-private:
-    QString lockPath() const { return lockDir.filePath(QStringLiteral("instance.lock")); }
-
-    QTemporaryDir lockDir;
-    ProgramState state;
-    UrlRecorder &recorder = state.recorder;
 };
-
-void TestStartup::initTestCase() {
-    QVERIFY(lockDir.isValid());
-    QVERIFY(state.isValid());
-    // As the program's main has it: only EndProgram leaves the event loop.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-void TestStartup::init() {
-    state.init();
-}
-
-void TestStartup::cleanup() {
-    state.cleanup();
-    QFile::remove(lockPath());
-    // Whatever the test did, the next one can still wait in an event loop of its own.
-    QVERIFY(LocalEventLoopsRun());
-}
 
 void TestStartup::startsIntoMainWindow() {
     RunStartup(lockPath());

@@ -44,16 +44,6 @@ QString ShownReport(const char *day, const char *month, const char *year) {
     return QString::fromStdString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-ResultsWindow *VisibleResultsWindow() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        auto *results = qobject_cast<ResultsWindow *>(window);
-        if (results && results->isVisible())
-            return results;
-    }
-    return nullptr;
-}
-
 // QTest::keyClicks takes ASCII only; letters beyond it are typed as the keyboard would send them.
 void Type(QWidget *widget, const QString &text) {
     for (const QChar c : text) {

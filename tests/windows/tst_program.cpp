@@ -27,26 +27,10 @@
 
 Q_DECLARE_METATYPE(std::function<QWidget *()>)
 
-namespace {
-ResultsWindow *VisibleResultsWindow() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (auto *results = qobject_cast<ResultsWindow *>(window); results && results->isVisible())
-            return results;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-class TestProgram : public QObject {
+class TestProgram : public ProgramTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void buildsEveryWindowUnderItsFormName_data();
     void buildsEveryWindowUnderItsFormName();
     void readBackReadAgainAndLeave_data();
@@ -54,27 +38,7 @@ private Q_SLOTS:
 
 private:
     ResultsWindow *readFor(MainWindow *main, int day, int month, int year);
-
-    QTemporaryDir lockDir;
-    ProgramState state;
-    UrlRecorder &recorder = state.recorder;
 };
-
-void TestProgram::initTestCase() {
-    QVERIFY(lockDir.isValid());
-    QVERIFY(state.isValid());
-    // As the program's main has it: only EndProgram leaves the event loop.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-void TestProgram::init() {
-    state.init();
-}
-
-void TestProgram::cleanup() {
-    state.cleanup();
-    QVERIFY(LocalEventLoopsRun());
-}
 
 // Each window takes the controls it uses when it is built and stops the program on one its layout
 // lacks, so building every window proves the layouts and the windows agree.
@@ -120,7 +84,7 @@ void TestProgram::readBackReadAgainAndLeave() {
     PinRandomSeedForTesting(11u);
     const QString promotion = LayoutTexts::Promotional(int(4 * Rnd()));
 
-    RunStartup(lockDir.filePath(QStringLiteral("instance.lock")));
+    RunStartup(lockPath());
     // Whatever the update reminder asked at start-up is no concern here.
     MessageCapture::start();
     QPointer<MainWindow> main = Program::CurrentMainWindow();
