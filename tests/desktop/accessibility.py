@@ -244,24 +244,33 @@ def urls():
         return []
 
 
-def follow_link(window, link_name, keyname, pid):
-    """Tabs round to a link, activates it with keyname and returns the address opened."""
-    before = len(urls())
+def tab_to(window, name):
+    """Tabs round to the control of that name; returns it, or None if no Tab stop has it."""
     for _ in range(20):
         acc = focused(window)
-        if acc is not None and acc.name == link_name:
-            break
+        if acc is not None and acc.name == name:
+            return acc
         tab(window)
-    else:
-        check(False, f"no Tab stop on the link {link_name!r}")
-        return None
-    key(keyname)
-    try:
-        wait_for(lambda: len(urls()) > before, "an address")
-    except Timeout:
-        check(False, f"{keyname} on the link {link_name!r} opened nothing")
-        return None
-    return urls()[-1]
+    return None
+
+
+def follow_links(title, window, keyname, pid):
+    """Tabs to each link in turn, activates it with keyname and checks that it opened the page
+    its name or description gives."""
+    for link in links(window):
+        if not check(tab_to(window, link.name) is not None,
+                     f"{title}: no Tab stop on the link {link.name!r}"):
+            continue
+        before = len(urls())
+        key(keyname)
+        try:
+            wait_for(lambda: len(urls()) > before, "an address")
+        except Timeout:
+            check(False, f"{title}: {keyname} on the link {link.name!r} opened nothing")
+            continue
+        address = urls()[-1]
+        check(address in link.name + " " + link.description,
+              f"{title}: {link.name!r} opened {address}, not the page it names")
 
 
 # --- what every window owes a screen reader ----------------------------------------------------
@@ -369,12 +378,8 @@ def run(program):
               f"main window: after the controls the focus is on {spoken(acc)}, not on a link")
     key("Tab")
     expect_focus(main, pyatspi.ROLE_TEXT, "First Name", "Tab from the last link")
-    for link in main_links:
-        address = follow_link(main, link.name, "Return", pid)
-        check(address is not None and address in link.name + " " + link.description,
-              f"main window: {link.name!r} opened {address}, not the page it names")
-    while focused(main) is not None and focused(main).name != "Next":
-        tab(main)
+    follow_links("main window", main, "Return", pid)
+    tab_to(main, "Next")
     results = press_and_open(pid, "space")
 
     # The results window: the report through the Text interface, Back first in the order.
@@ -389,10 +394,7 @@ def run(program):
             check(line in text, f"results window: the report of 2 February 1901 lacks {line!r}")
     key("Tab")
     expect_focus(results, pyatspi.ROLE_TEXT, "Pinnacle report", "Tab from Back")
-    for link in links(results):
-        address = follow_link(results, link.name, "space", pid)
-        check(address is not None and address in link.name + " " + link.description,
-              f"results window: {link.name!r} opened {address}, not the page it names")
+    follow_links("results window", results, "space", pid)
 
     # Back, then the About window from the menu.
     main = press_and_return(pid, main_wid, "alt+b")
@@ -405,10 +407,7 @@ def run(program):
         "Click here to visit http://www.zentari.example", "Click here for more details."])
     expect_focus(about, pyatspi.ROLE_PUSH_BUTTON, "OK", "opening About")
     # Enter is OK's wherever the focus is; a link here is followed with Space.
-    for link in links(about):
-        address = follow_link(about, link.name, "space", pid)
-        check(address is not None and address in link.name + " " + link.description,
-              f"About window: {link.name!r} opened {address}, not the page it names")
+    follow_links("About window", about, "space", pid)
     main = press_and_return(pid, main_wid, "Escape")
 
     # The closing window, through the File menu.
@@ -421,14 +420,10 @@ def run(program):
     for name in ("Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address",
                  "Refer A Friend Now"):
         check(any(a.name == name for a in walk(closing)), f"closing window: no {name!r}")
-    for link in links(closing):
-        address = follow_link(closing, link.name, "Return", pid)
-        check(address is not None and address in link.name + " " + link.description,
-              f"closing window: {link.name!r} opened {address}, not the page it names")
+    follow_links("closing window", closing, "Return", pid)
 
     # Leaving by keyboard ends the program.
-    while focused(closing) is not None and focused(closing).name != "Exit":
-        tab(closing)
+    tab_to(closing, "Exit")
     key("space")
     try:
         wait_for(lambda: program.poll() is not None, "the program to end after Exit")
