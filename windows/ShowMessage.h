@@ -18,6 +18,7 @@ struct Asked {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    friend bool operator==(const Asked &, const Asked &) = default;
 };
 void start(); // clears the record and the queue
 void stop();

@@ -96,11 +96,9 @@ void TestStartup::secondInstanceRefused() {
     // The refusal ends the program, which leaves the application's event loop.
     QCOMPARE(RunInApplicationLoop([this] { RunStartup(lockPath()); }), 0);
 
-    const QList<MessageCapture::Asked> asked = MessageCapture::asked();
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().text, QStringLiteral("Application is already running"));
-    QVERIFY(asked.first().icon == MessageIcon::Information);
-    QVERIFY(asked.first().buttons == MessageButtons::Ok);
+    QCOMPARE(MessageCapture::asked(),
+             (QList<MessageCapture::Asked>{{u"Application is already running"_qs,
+                                            MessageIcon::Information, MessageButtons::Ok}}));
     QVERIFY(Program::IsEnding());
     QCOMPARE(Program::CurrentMainWindow(), nullptr);
     QVERIFY(VisibleWindows().isEmpty());
@@ -321,12 +319,10 @@ void TestStartup::dueReminderAskedOnceBeforeMainWindow() {
 
     RunStartup(lockPath());
 
-    const QList<MessageCapture::Asked> asked = MessageCapture::asked();
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().text, QStringLiteral("There maybe an update to this software available\r"
-                                                "Do you want to check for an update?"));
-    QVERIFY(asked.first().icon == MessageIcon::Information);
-    QVERIFY(asked.first().buttons == MessageButtons::YesNo);
+    QCOMPARE(MessageCapture::asked(),
+             (QList<MessageCapture::Asked>{{u"There maybe an update to this software available\r"
+                                            "Do you want to check for an update?"_qs,
+                                            MessageIcon::Information, MessageButtons::YesNo}}));
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls.first().toString(),
              WebSiteAddress() +

@@ -118,3 +118,8 @@ bool ShowCounter::eventFilter(QObject *watched, QEvent *event) {
         ++windowsShown;
     return false;
 }
+
+char *MessageCapture::toString(const Asked &asked) {
+    return QTest::toString(u"\"%1\" (icon %2, buttons %3)"_qs.arg(
+        asked.text, QString::number(int(asked.icon)), QString::number(int(asked.buttons))));
+}

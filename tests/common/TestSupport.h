@@ -1,4 +1,6 @@
 #pragma once
+#include "ShowMessage.h"
+
 #include <QApplication>
 #include <QList>
 #include <QObject>
@@ -93,3 +95,8 @@ void ForceOffscreenPlatform();
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+
+// How QCOMPARE prints a message box the program asked for.
+namespace MessageCapture {
+char *toString(const Asked &asked);
+} // namespace MessageCapture

@@ -334,10 +334,8 @@ void TestClosingWindow::spaceTypedIntoBox() {
     const auto asked = MessageCapture::asked();
     if (refused) {
         QCOMPARE(target->text(), typed);
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked.first().text, QStringLiteral("Email Address Cannot Contain Space"));
-        QCOMPARE(asked.first().icon, MessageIcon::Error);
-        QCOMPARE(asked.first().buttons, MessageButtons::Ok);
+        QCOMPARE(asked, (QList<MessageCapture::Asked>{{u"Email Address Cannot Contain Space"_qs,
+                                                       MessageIcon::Error, MessageButtons::Ok}}));
     } else {
         QCOMPARE(target->text(), typed.left(half) + u' ' + typed.mid(half));
         QVERIFY(asked.isEmpty());
@@ -399,10 +397,8 @@ void TestClosingWindow::submission() {
 
     const auto asked = MessageCapture::asked();
     if (!message.isEmpty()) {
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked.first().text, message);
-        QCOMPARE(asked.first().icon, MessageIcon::Error);
-        QCOMPARE(asked.first().buttons, MessageButtons::Ok);
+        QCOMPARE(asked,
+                 (QList<MessageCapture::Asked>{{message, MessageIcon::Error, MessageButtons::Ok}}));
         QVERIFY(opened.isEmpty());
         return;
     }

@@ -280,11 +280,9 @@ void TestMainWindow::validation() {
         QVERIFY(VisibleResultsWindow());
         return;
     }
-    const QList<MessageCapture::Asked> asked = MessageCapture::asked();
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().text, message);
-    QVERIFY(asked.first().icon == MessageIcon::Information);
-    QVERIFY(asked.first().buttons == MessageButtons::Ok);
+    QCOMPARE(
+        MessageCapture::asked(),
+        (QList<MessageCapture::Asked>{{message, MessageIcon::Information, MessageButtons::Ok}}));
     QVERIFY(main->isVisible());
     QVERIFY(!VisibleResultsWindow());
     QVERIFY(main->focusWidget());

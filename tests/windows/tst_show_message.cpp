@@ -107,13 +107,11 @@ private slots:
         QCOMPARE(ShowMessage("third", MessageIcon::Error), MessageAnswer::Ok);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
 
-        const auto asked = MessageCapture::asked();
-        QCOMPARE(asked.size(), 3);
-        QCOMPARE(asked.at(0).text, QStringLiteral("first"));
-        QCOMPARE(asked.at(1).buttons, MessageButtons::YesNo);
-        QCOMPARE(asked.at(2).text, QStringLiteral("third"));
-        QCOMPARE(asked.at(2).icon, MessageIcon::Error);
-        QCOMPARE(asked.at(2).buttons, MessageButtons::Ok);
+        QCOMPARE(MessageCapture::asked(),
+                 (QList<MessageCapture::Asked>{
+                     {u"first"_qs, MessageIcon::Information, MessageButtons::YesNo},
+                     {u"second"_qs, MessageIcon::Information, MessageButtons::YesNo},
+                     {u"third"_qs, MessageIcon::Error, MessageButtons::Ok}}));
     }
 
     void startForgetsEarlierRecordAndAnswers() {
