@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "Branding.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -68,7 +70,7 @@ QString DefaultLockPath() {
     if (dir.isEmpty())
         return {};
 #endif
-    return QDir(dir).filePath(QStringLiteral("DIDadiDizaruvaVudiro.lock"));
+    return QDir(dir).filePath(ApplicationName() + QStringLiteral(".lock"));
 }
 
 bool AnotherInstanceIsRunning(const QString &lockPath) {

@@ -1,5 +1,6 @@
 // Time per reading (ComputePinnacles plus ComposeReport) over every date the lists offer.
 // Usage: bench_reading [rounds]
+#include "BirthDate.h"
 #include "Pinnacle.h"
 #include "Summary.h"
 
@@ -21,9 +22,9 @@ struct Date {
 
 std::vector<Date> ListedDates() {
     std::vector<Date> dates;
-    for (int year = 1900; year <= 2050; ++year) {
+    for (int year = pinnacle::FirstYear; year <= pinnacle::LastYear; ++year) {
         for (std::string_view month : pinnacle::MonthNames) {
-            for (int day = 1; day <= 31; ++day) {
+            for (int day = pinnacle::FirstDay; day <= pinnacle::LastDay; ++day) {
                 dates.push_back({std::to_string(day), std::string(month), std::to_string(year)});
             }
         }

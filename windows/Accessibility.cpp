@@ -9,14 +9,6 @@
 namespace {
 const char RoleProperty[] = "zt_accessibleRole";
 
-QString WithoutAccessKeys(QString text) {
-    // "&&" is a shown ampersand; a single "&" marks the access key and is not spoken.
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    text.replace(u'\x01', u'&');
-    return text;
-}
-
 // A widget spoken in a role of the program's choosing. Links are pressed like buttons.
 class RoleAccessible : public QAccessibleWidget {
 public:
@@ -157,4 +149,15 @@ void InstallAccessibility() {
 
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role) {
     widget->setProperty(RoleProperty, int(role));
+}
+
+QString WithoutAccessKeys(const QString &caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text;
 }

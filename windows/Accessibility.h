@@ -1,5 +1,6 @@
 #pragma once
 #include <QAccessible>
+#include <QString>
 
 class QWidget;
 
@@ -14,3 +15,6 @@ void InstallAccessibility();
 // Speaks the widget in the given role from now on (it takes effect for a widget no screen reader
 // has asked about yet, so it is set while the widget is built).
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role);
+
+// A caption as shown on a label and spoken: "&&" is one ampersand, "&x" marks an access key.
+QString WithoutAccessKeys(const QString &caption);

@@ -44,7 +44,7 @@ int Px(int twips) {
 // window looks the same on a light and on a dark desktop and the layout's fixed colours never
 // meet a theme's (white captions on a white theme background). The style's standard palette
 // will not do: from Qt 6.4 on it follows the desktop theme.
-QPalette DefaultPalette() {
+QPalette MakeDefaultPalette() {
     const QColor face(0xEF, 0xEF, 0xEF);
     const QColor dark(0x9F, 0x9F, 0x9F);
     const QColor greyedText(0xBE, 0xBE, 0xBE);
@@ -81,6 +81,11 @@ QPalette DefaultPalette() {
     return palette;
 }
 
+const QPalette &DefaultPalette() {
+    static const QPalette palette = MakeDefaultPalette();
+    return palette;
+}
+
 // Gives the widget, for good, every colour it shows now. A widget under a style sheet has only
 // the colours set on it of its own; the others it would take from the application, so they are
 // the toolkit's defaults instead. Every other widget has its container's, handed down.
@@ -114,18 +119,6 @@ QFont MakeFont(const FontStyle &wanted, const FontStyle &windowFont) {
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(f.underline);
     return font;
-}
-
-// "&&" shows one ampersand, "&x" marks an access key; labels show the plain text.
-QString WithoutAccessKeys(const QString &caption) {
-    QString text;
-    text.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        text += caption[i];
-    }
-    return text;
 }
 
 bool TakesFocus(Kind kind) {

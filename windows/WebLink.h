@@ -5,7 +5,7 @@ class LinkLabel;
 class QWidget;
 
 // Opens the page whenever the link label is followed, by mouse or by key, and tells a screen
-// reader where it leads. Does nothing for a missing label.
+// reader where it leads.
 void ConnectWebLink(LinkLabel *label, WebPage page);
 
 // Tells a screen reader where a control that opens the page leads.

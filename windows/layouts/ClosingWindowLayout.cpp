@@ -1,3 +1,4 @@
+#include "Branding.h"
 #include "Layouts.h"
 
 // The closing window: a promotional text, a link to the site, the refer-a-friend form, Exit and,
@@ -33,7 +34,7 @@ const WindowLayout &ClosingWindowLayout() {
             {.name = "Check1", .kind = CheckButton, .caption = LayoutTexts::CheckCaption(), .rect = {30, 2040, 7185, 555}, .tab = 1, .look = Link, .fore = 0x0000C0, .font = {"Verdana", 14.25, false, false}},
             {.name = "Picture1", .kind = Picture, .rect = {360, 120, 540, 540}, .tab = 2, .spoken = "Program icon"},
             {.name = "Label2", .kind = Label, .caption = LayoutTexts::Promotional(1), .rect = {120, 840, 6975, 1095}, .tab = 7, .look = Transparent, .font = Heading},
-            {.name = "Label1", .kind = Label, .caption = "ZT Varivuvo Vuzuzi v1.65", .rect = {1080, 240, 4350, 435}, .tab = 6, .look = Transparent | FitsText, .font = {"MS Sans Serif", 18, false, false}},
+            {.name = "Label1", .kind = Label, .caption = WindowCaption(), .rect = {1080, 240, 4350, 435}, .tab = 6, .look = Transparent | FitsText, .font = {"MS Sans Serif", 18, false, false}},
         },
     };
     // clang-format on
