@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # A person's whole session with the program file: names typed, dates picked from the lists by
-# keyboard, each report read through the clipboard and compared with the reading library's, the
+# keyboard, each report read through the clipboard and compared with --report's for the date, the
 # clipboard emptied by the mouse passing over the report, Back, then File, Exit to the closing
 # window, a referral handed to the browser, and Exit with status 0.
-# Usage: reading.sh PROGRAM EXPECTED_REPORT_TOOL
+# Usage: reading.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
-EXPECTED_REPORT=$(readlink -f "$2")
 
 # Places in the fixed layouts, in pixels from the window's top left corner.
 FIRST_NAME_BOX=(70 108)
@@ -68,7 +67,7 @@ for reading in "${readings[@]}"; do
     xdotool key ctrl+a ctrl+c
     wait_until 30 eval '! clipboard_empty' || fail "the report could not be copied"
     clipboard >"${ROOT}/report"
-    "${EXPECTED_REPORT}" "${day}" "${months[month - 1]}" "${year}" | tr -d '\r' >"${ROOT}/expected"
+    "${PROGRAM}" --report "${day}" "${months[month - 1]}" "${year}" >"${ROOT}/expected"
     cmp -s "${ROOT}/report" "${ROOT}/expected" ||
         fail "report for ${day} ${month} ${year} differs: $(diff "${ROOT}/expected" "${ROOT}/report" | head -20)"
     printf '%s\n' "${caption1}" "${caption2}" "${caption3}" "${caption4}" >"${ROOT}/captions"
