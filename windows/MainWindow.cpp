@@ -196,7 +196,6 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (!Program::IsEnding())
-        Program::ShowClosingWindow();
+    Program::ShowClosingWindow();
     event->accept();
 }

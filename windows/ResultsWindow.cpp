@@ -76,7 +76,6 @@ void ResultsWindow::goBack() {
 }
 
 void ResultsWindow::closeEvent(QCloseEvent *event) {
-    if (!Program::IsEnding())
-        Program::ShowClosingWindow();
+    Program::ShowClosingWindow();
     event->accept();
 }
