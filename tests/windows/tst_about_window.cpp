@@ -97,14 +97,8 @@ void TestAboutWindow::linkOpensPageAndStaysOpen_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("page");
 
-    auto pageOf = [this](void (*open)()) {
-        open();
-        const QUrl url = recorder.urls.value(0);
-        recorder.clear();
-        return url.toString();
-    };
-    QTest::newRow("lblCobrand") << "lblCobrand" << pageOf(&OpenFullBrandPage);
-    QTest::newRow("lblHomePage") << "lblHomePage" << pageOf(&OpenHomePage);
+    QTest::newRow("lblCobrand") << "lblCobrand" << WebPageAddress(WebPage::FullBrand);
+    QTest::newRow("lblHomePage") << "lblHomePage" << WebPageAddress(WebPage::Home);
 }
 
 void TestAboutWindow::linkOpensPageAndStaysOpen() {

@@ -62,7 +62,6 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<ClosingWindow> showActive();
-    QUrl pageOf(void (*open)());
     static QString boxText(const QWidget *box);
 
     ProgramState state;
@@ -91,14 +90,6 @@ std::unique_ptr<ClosingWindow> TestClosingWindow::showActive() {
     if (!QTest::qWaitForWindowActive(window.get()))
         return nullptr;
     return window;
-}
-
-QUrl TestClosingWindow::pageOf(void (*open)()) {
-    const qsizetype before = opened.size();
-    open();
-    const QUrl url = opened.value(before);
-    opened.resize(before);
-    return url;
 }
 
 QString TestClosingWindow::boxText(const QWidget *box) {
@@ -560,7 +551,7 @@ void TestClosingWindow::check1OpensHomePageOnce_data() {
 
 void TestClosingWindow::check1OpensHomePageOnce() {
     QFETCH(bool, byKeyboard);
-    const QUrl home = pageOf(&OpenHomePage);
+    const QUrl home(WebPageAddress(WebPage::Home));
     QVERIFY(home.isValid());
 
     const auto window = showActive();
@@ -585,7 +576,7 @@ void TestClosingWindow::check1OpensHomePageOnce() {
 }
 
 void TestClosingWindow::goToHomeOpensSoftwaresPage() {
-    const QUrl softwares = pageOf(&OpenSoftwaresPage);
+    const QUrl softwares(WebPageAddress(WebPage::Softwares));
     const auto window = showActive();
     QVERIFY(window);
     QTest::mouseClick(Control<QLabel>(window.get(), "lblGoToHome"), Qt::LeftButton);
