@@ -3,8 +3,10 @@
 #include "Branding.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <memory>
@@ -50,12 +52,20 @@ bool IsDamaged(const QLockFile &lock) {
     return !lock.getLockInfo(&pid, &host, &application) || application.isEmpty();
 }
 
-// Removes a damaged lock unless a live instance is still writing it: QLockFile keeps the file
-// locked (Unix) or open (Windows) while it lives, and removal then fails. The .rmlock guard keeps
-// two starts from removing each other's fresh lock.
+// A starting instance creates its lock file first and only then locks and fills it, so a file
+// made moments ago may be one still in the making, however empty it looks. What a power cut
+// leaves is older than the restart that finds it.
+bool IsFresh(const QLockFile &lock) {
+    const QDateTime made = QFileInfo(lock.fileName()).lastModified();
+    return made.isValid() && qAbs(made.secsTo(QDateTime::currentDateTime())) < 5;
+}
+
+// Removes a damaged lock unless a live instance may still be writing it: QLockFile keeps the
+// file locked (Unix) or open (Windows) once it has it, and removal then fails; before that only
+// the file's age tells. The .rmlock guard keeps two starts from removing each other's lock.
 bool RemoveDamagedLock(QLockFile &lock) {
     QLockFile guard(lock.fileName() + QStringLiteral(".rmlock"));
-    return guard.tryLock(0) && IsDamaged(lock) && lock.removeStaleLockFile();
+    return guard.tryLock(0) && IsDamaged(lock) && !IsFresh(lock) && lock.removeStaleLockFile();
 }
 } // namespace
 

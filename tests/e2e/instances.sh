@@ -69,6 +69,7 @@ end_running "${RECOVERED}"
 for content in "" "garbage"; do
     echo "== a start over a lock file holding '${content}'"
     printf '%s' "${content}" >"${LOCK}"
+    touch -d '1 minute ago' "${LOCK}" # left by an earlier run, not in the making
     start_program
     wait_windows 1 "${TITLE}" "${STARTED}" >/dev/null
     count_is 0 "${BOX_TITLE}" || fail "a damaged lock refused the start"
