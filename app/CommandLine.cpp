@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -59,7 +60,8 @@ int PrintReport(const QString &day, const QString &month, const QString &year, s
 }
 } // namespace
 
-int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream &err) {
+int RunCommandLine(const QStringList &commandLine, std::ostream &out, std::ostream &err) {
+    const QStringList arguments = WithoutToolkitOptions(commandLine);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         ZT_PRODUCT_NAME " " ZT_VERSION ": numerology reading of the four pinnacles of a life.\n"
@@ -85,7 +87,12 @@ int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText().toStdString();
+        // The parser's own usage line would offer the date beside any option.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(u'\n'),
+                     QStringLiteral("Usage: %1 [--help | --version | --report DAY MONTH YEAR]")
+                         .arg(arguments.value(0)));
+        out << text.toStdString();
         return 0;
     }
     if (parser.isSet(version)) {
@@ -94,22 +101,63 @@ int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream
     }
     const QStringList values = parser.positionalArguments();
     if (!parser.isSet(report))
-        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(values.value(0)));
+        return refuse(QStringLiteral("Unexpected argument '%1'; a birth date goes after --report.")
+                          .arg(values.value(0)));
     if (values.size() != 3)
         return refuse(QStringLiteral("--report takes three values, DAY MONTH YEAR; %1 given.")
                           .arg(values.size()));
     return PrintReport(values.at(0), values.at(1), values.at(2), out, err);
 }
 
-bool IsCommandLineRequest(int argc, const char *const argv[]) {
-    static constexpr std::string_view Options[] = {"-h", "-?",        "--help",  "--help-all",
-                                                   "-v", "--version", "--report"};
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        for (std::string_view option : Options) {
-            if (argument == option)
-                return true;
-        }
+namespace {
+// What QGuiApplication, QApplication and the X11 platform take from the command line.
+// clang-format off
+constexpr std::string_view ToolkitOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowtitle", "title", "qwindowicon", "icon", "session", "display", "name", "visual",
+    "style", "stylesheet"};
+// clang-format on
+constexpr std::string_view ToolkitFlags[] = {"reverse", "widgetcount", "testability",
+                                             "nograb",  "dograb",      "sync"};
+
+template <std::size_t N> bool Among(std::string_view name, const std::string_view (&names)[N]) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+// How many arguments, from this one on, are a toolkit option: 0, 1, or 2 with its value. The
+// toolkit takes "-name" and "--name" alike, and some options as "-name=value".
+int ToolkitOptionLength(std::string_view argument, bool hasNext) {
+    if (argument.size() < 2 || argument.front() != '-')
+        return 0;
+    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    if (const auto equals = name.find('='); equals != std::string_view::npos)
+        return Among(name.substr(0, equals), ToolkitOptionsWithValue) ||
+                       name.substr(0, equals) == "qmljsdebugger"
+                   ? 1
+                   : 0;
+    if (Among(name, ToolkitFlags))
+        return 1;
+    if (Among(name, ToolkitOptionsWithValue))
+        return hasNext ? 2 : 1;
+    return 0;
+}
+} // namespace
+
+QStringList WithoutToolkitOptions(const QStringList &arguments) {
+    QStringList own = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size();) {
+        const int length =
+            ToolkitOptionLength(arguments.at(i).toStdString(), i + 1 < arguments.size());
+        if (length == 0)
+            own.append(arguments.at(i++));
+        i += length;
     }
-    return false;
+    return own;
+}
+
+bool IsCommandLineRequest(int argc, const char *const argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return WithoutToolkitOptions(arguments).size() > 1;
 }

@@ -6,10 +6,15 @@
 // The program's command line: --help, --version and --report DAY MONTH YEAR. It answers on its
 // own, without a window, a display, the settings or the single-instance check, and gives the
 // process's exit code: 0 when it answered, 2 when it refused the arguments (the reason on err).
-// arguments are the whole command line, the program's name first.
+// arguments are the whole command line, the program's name first; the toolkit's own options in it
+// are passed over.
 int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream &err);
 
-// Whether the arguments ask for the command line: one of its own options is among them. Any other
-// arguments leave the window program as it always was, Qt's own options (-platform, -session
-// from a session manager's restart) included.
+// Whether the arguments ask for the command line: anything besides the toolkit's own options
+// (-platform, -display, -style, -session from a session manager's restart, ...), which start the
+// window as before. A mistyped option or a stray value is the command line's to refuse, so that
+// it never opens a window nobody asked for.
 bool IsCommandLineRequest(int argc, const char *const argv[]);
+
+// The arguments without the toolkit's own options, the program's name first.
+QStringList WithoutToolkitOptions(const QStringList &arguments);

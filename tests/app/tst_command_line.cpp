@@ -89,10 +89,12 @@ void TestCommandLine::answers_data() {
     const QString any;
     QTest::newRow("version") << QStringList{"--version"} << 0 << "ZT Free Phasewise 1\\.65\n"
                              << any;
-    QTest::newRow("help") << QStringList{"--help"} << 0
-                          << "Usage: \\S*DIDadiDizaruvaVudiro \\[options\\] DAY MONTH YEAR\n.*"
-                             "--version.*--report .*29 November 1975.*"
-                          << any;
+    QTest::newRow("help")
+        << QStringList{"--help"} << 0
+        << "Usage: \\S*DIDadiDizaruvaVudiro \\[--help \\| --version \\| --report DAY "
+           "MONTH YEAR\\]\n.*"
+           "--version.*--report .*29 November 1975.*"
+        << any;
     QTest::newRow("no number, no month")
         << QStringList{"--report", "x", "y", "z"} << 2 << any
         << "Please Specify Your Birth Date: \"x\" is not a day from 1 to 31";
@@ -113,6 +115,14 @@ void TestCommandLine::answers_data() {
         << "Please Specify Your Birth Year: \"2051\" is not a year from 1900 to 2050";
     QTest::newRow("two values") << QStringList{"--report", "29", "November"} << 2 << any
                                 << "--report takes three values, DAY MONTH YEAR; 2 given.";
+    QTest::newRow("Qt's own option beside --version")
+        << QStringList{"-platform", "offscreen", "--version"} << 0 << "ZT Free Phasewise 1\\.65\n"
+        << any;
+    QTest::newRow("mistyped option") << QStringList{"--reprot", "29", "November", "1975"} << 2
+                                     << any << "Unknown option 'reprot'.";
+    QTest::newRow("date without --report")
+        << QStringList{"29", "November", "1975"} << 2 << any
+        << "Unexpected argument '29'; a birth date goes after --report.";
     QTest::newRow("unknown option beside --report")
         << QStringList{"--report", "1", "May", "1990", "--bogus"} << 2 << any
         << "Unknown option 'bogus'.";
