@@ -10,6 +10,7 @@
 #include "WebLink.h"
 #include "WebPages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -116,6 +117,10 @@ void ClosingWindow::followFocus(QWidget *now) {
     for (const ReferralBox &box : referralBoxes) {
         if (box.box == now) {
             focusedBox = now;
+            // The toolkit tells screen readers of the new focus only after this; a placeholder
+            // cleared first reads as a change of text, and the box was entered in silence.
+            QAccessibleEvent focused(now, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
             clearPlaceholder(box);
         }
     }

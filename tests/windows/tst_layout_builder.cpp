@@ -284,8 +284,14 @@ void TestLayoutBuilder::tabsInTabNumberOrder() {
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QCOMPARE(FirstFocusControl(built.get()), QApplication::focusWidget());
 
-    // One full round, back to the start.
+    // One full round, back to the start. On the way, Enter and keypad Enter press each button.
     for (qsizetype i = 1; i <= order.size(); ++i) {
+        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget())) {
+            QSignalSpy clicks(button, &QPushButton::clicked);
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(clicks.count(), 2);
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i % order.size()));
     }

@@ -101,6 +101,7 @@ struct WindowLayout {
     int back = SystemColour;
     int fore = SystemColour;
     FontStyle font = Fonts::SansSerif;
+    const char *described = nullptr; // what a screen reader says of the window beyond its title
     std::vector<ControlRow> controls = {};
     std::vector<MenuRow> menu = {};
 };

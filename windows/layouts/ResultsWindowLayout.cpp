@@ -9,6 +9,7 @@ const WindowLayout &ResultsWindowLayout() {
     // clang-format off
     static const WindowLayout layout{
         .name = "frmPinnaclePhases", .width = 6375, .height = 5220, .back = Blue, .fore = Black, .font = Verdana,
+        .described = "Holds the report of your four pinnacles; Tab moves to it",
         .controls = {
             {.name = "Frame5", .kind = Frame, .rect = {60, 4200, 6300, 975}, .tab = 5, .look = Flat, .back = Blue, .fore = White, .spoken = "Offers"},
             {.name = "lblCobrand", .kind = Label, .in = "Frame5", .caption = LayoutTexts::CoBrandOffer(), .rect = {80, 240, 6105, 615}, .tab = 6, .look = Centred | Link, .fore = OfferBlue, .font = Offer},
