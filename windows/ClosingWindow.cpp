@@ -10,7 +10,6 @@
 #include "WebLink.h"
 #include "WebPages.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,6 +19,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextDocument>
+#include <utility>
 
 namespace {
 
@@ -84,8 +84,8 @@ void ClosingWindow::connectControls() {
     connect(RequireControl<QPushButton>(this, "cmdClose"), &QPushButton::clicked, this,
             &Program::EndProgram);
 
-    emailBox->installEventFilter(this);
-    friendEmailBox->installEventFilter(this);
+    for (const ReferralBox &box : referralBoxes)
+        box.box->installEventFilter(this);
     focusFollowing = connect(qApp, &QApplication::focusChanged, this,
                              [this](QWidget *, QWidget *now) { followFocus(now); });
 }
@@ -97,6 +97,16 @@ void ClosingWindow::showPromotionalText() {
 }
 
 bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+        if (placeholderToClear && watched == placeholderToClear->box)
+            clearPlaceholderNow();
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::KeyPress && (watched == emailBox || watched == friendEmailBox))
         return refuseSpaceInEmail(static_cast<QWidget *>(watched),
                                   *static_cast<QKeyEvent *>(event));
@@ -117,21 +127,29 @@ void ClosingWindow::followFocus(QWidget *now) {
     for (const ReferralBox &box : referralBoxes) {
         if (box.box == now) {
             focusedBox = now;
-            // The toolkit tells screen readers of the new focus only after this; a placeholder
-            // cleared first reads as a change of text, and the box was entered in silence.
-            QAccessibleEvent focused(now, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focused);
             clearPlaceholder(box);
         }
     }
 }
 
+// The toolkit tells a screen reader of the new focus only after this; a placeholder cleared at
+// once reaches it first, as a change of text and caret, and the box is entered in silence. So the
+// placeholder goes once the focus has been told, or before anything reaches the box, whichever
+// comes first.
 void ClosingWindow::clearPlaceholder(const ReferralBox &box) {
-    if (TrimBlanks(ReadBox(box.box)) == ReferralPlaceholders().*box.field)
-        WriteBox(box.box, QString());
+    placeholderToClear = &box;
+    QMetaObject::invokeMethod(this, &ClosingWindow::clearPlaceholderNow, Qt::QueuedConnection);
+}
+
+void ClosingWindow::clearPlaceholderNow() {
+    const ReferralBox *box = std::exchange(placeholderToClear, nullptr);
+    if (box && TrimBlanks(ReadBox(box->box)) == ReferralPlaceholders().*box->field)
+        WriteBox(box->box, QString());
 }
 
 void ClosingWindow::restorePlaceholder(const ReferralBox &box) {
+    if (placeholderToClear == &box)
+        placeholderToClear = nullptr;
     if (TrimBlanks(ReadBox(box.box)).isEmpty())
         WriteBox(box.box, ReferralPlaceholders().*box.field);
 }
@@ -155,7 +173,8 @@ void ClosingWindow::openHomePageFromCheck() {
     OpenHomePage();
 }
 
-Referral ClosingWindow::readForm() const {
+Referral ClosingWindow::readForm() {
+    clearPlaceholderNow();
     Referral referral;
     for (const ReferralBox &box : referralBoxes)
         referral.*box.field = TrimBlanks(ReadBox(box.box));

@@ -37,10 +37,11 @@ private:
 
     void openHomePageFromCheck();
     void referFriend();
-    Referral readForm() const;
+    Referral readForm();
 
     void followFocus(QWidget *now);
     void clearPlaceholder(const ReferralBox &box);
+    void clearPlaceholderNow();
     void restorePlaceholder(const ReferralBox &box);
     bool refuseSpaceInEmail(QWidget *box, const QKeyEvent &event);
 
@@ -50,5 +51,6 @@ private:
     QLineEdit *friendEmailBox = nullptr;
     std::array<ReferralBox, 5> referralBoxes = {};
     QPointer<QWidget> focusedBox;
+    const ReferralBox *placeholderToClear = nullptr;
     QMetaObject::Connection focusFollowing;
 };

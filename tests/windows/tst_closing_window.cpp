@@ -214,7 +214,7 @@ void TestClosingWindow::placeholderOnFocus() {
 
     target->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(target->hasFocus());
-    QCOMPARE(boxText(target), afterFocusIn);
+    QTRY_COMPARE(boxText(target), afterFocusIn);
 
     elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(elsewhere->hasFocus());
@@ -236,7 +236,7 @@ void TestClosingWindow::placeholderWhenWindowWasInactive() {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTRY_VERIFY(name->hasFocus());
-    QCOMPARE(name->text(), QString());
+    QTRY_COMPARE(name->text(), QString());
     QTest::keyClicks(name, QStringLiteral("abc"));
     QCOMPARE(name->text(), QStringLiteral("abc"));
 
@@ -249,7 +249,7 @@ void TestClosingWindow::placeholderWhenWindowWasInactive() {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTRY_VERIFY(email->hasFocus());
-    QCOMPARE(email->text(), QString());
+    QTRY_COMPARE(email->text(), QString());
     QCOMPARE(name->text(), QStringLiteral("Your Name"));
 }
 
@@ -261,7 +261,7 @@ void TestClosingWindow::placeholderKeptWhenFocusLeavesTheWindow() {
     auto *name = Control<QLineEdit>(window.get(), "txtName");
     name->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(name->hasFocus());
-    QCOMPARE(name->text(), QString());
+    QTRY_COMPARE(name->text(), QString());
 
     QWidget other;
     other.show();
@@ -313,9 +313,9 @@ void TestClosingWindow::spaceTypedIntoBox() {
     QVERIFY(window);
     auto *target = Control<QLineEdit>(window.get(), qPrintable(box));
     QVERIFY(target);
+    // Typed at once: the placeholder goes before the first key reaches the box.
     QTest::mouseClick(target, Qt::LeftButton);
-    QTRY_VERIFY(target->hasFocus());
-    QCOMPARE(target->text(), QString());
+    QVERIFY(target->hasFocus());
 
     const qsizetype half = typed.size() / 2;
     QTest::keyClicks(target, typed.left(half));
