@@ -60,20 +60,35 @@ bool IsFresh(const QLockFile &lock) {
     return made.isValid() && qAbs(made.secsTo(QDateTime::currentDateTime())) < 5;
 }
 
-// Removes a damaged lock unless a live instance may still be writing it: QLockFile keeps the
+// A lock that names this very process was left by an earlier instance that had the same number:
+// Windows gives a finished process's number to the next one at once, and QLockFile takes the
+// holder for alive again.
+bool NamesThisProcess(const QLockFile &lock) {
+    qint64 pid = 0;
+    QString host, application;
+    return lock.getLockInfo(&pid, &host, &application) && pid == QCoreApplication::applicationPid();
+}
+
+// Removes a damaged or reborn lock unless a live instance may still hold it: QLockFile keeps the
 // file locked (Unix) or open (Windows) once it has it, and removal then fails; before that only
 // the file's age tells. The .rmlock guard keeps two starts from removing each other's lock.
-bool RemoveDamagedLock(QLockFile &lock) {
+bool RemoveStaleLock(QLockFile &lock) {
     QLockFile guard(lock.fileName() + QStringLiteral(".rmlock"));
-    return guard.tryLock(0) && IsDamaged(lock) && !IsFresh(lock) && lock.removeStaleLockFile();
+    return guard.tryLock(0) && ((IsDamaged(lock) && !IsFresh(lock)) || NamesThisProcess(lock)) &&
+           lock.removeStaleLockFile();
 }
 } // namespace
 
 namespace SingleInstance {
 
 QString DefaultLockPath() {
-    // On Windows and macOS the temporary directory is already the user's own.
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+#if defined(Q_OS_WIN)
+    // The user's own local application data: kept on this machine, never shared with others.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (dir.isEmpty() || !QDir().mkpath(dir))
+        return {};
+#elif defined(Q_OS_MACOS)
+    // On macOS the temporary directory is already the user's own.
     const QString dir = QDir::tempPath();
 #else
     const QString dir = PrivateLockFolder();
@@ -96,8 +111,7 @@ bool AnotherInstanceIsRunning(const QString &lockPath) {
     // process no longer exists is still recovered, because QLockFile checks the recorded PID.
     lock->setStaleLockTime(0);
     bool locked = lock->tryLock(0);
-    if (!locked && lock->error() == QLockFile::LockFailedError && IsDamaged(*lock) &&
-        RemoveDamagedLock(*lock))
+    if (!locked && lock->error() == QLockFile::LockFailedError && RemoveStaleLock(*lock))
         locked = lock->tryLock(0);
     if (locked) {
         heldLock = std::move(lock);

@@ -47,6 +47,51 @@ bool EndProgramOnTerminationSignals() {
         installed = ::sigaction(signal, &action, nullptr) == 0 && installed;
     return installed;
 }
+#elif defined(Q_OS_WIN)
+#include "SingleInstance.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QWindow>
+#include <windows.h>
+
+namespace {
+// Windows asks a program to end with messages: WM_ENDSESSION to its windows as the session ends,
+// and WM_CLOSE to every top-level window, hidden ones too, from taskkill without /F or an
+// uninstaller. A hidden window of the program's own hears WM_CLOSE only from outside, while the
+// visible windows keep their own answer to being closed.
+class EndRequests : public QAbstractNativeEventFilter {
+public:
+    explicit EndRequests(WId listener) : listener(reinterpret_cast<HWND>(listener)) {}
+
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *result) override {
+        const auto *msg = static_cast<const MSG *>(message);
+        const bool sessionEnds = msg->message == WM_ENDSESSION && msg->wParam;
+        if (!sessionEnds && !(msg->message == WM_CLOSE && msg->hwnd == listener))
+            return false;
+        Program::EndProgram();
+        // Windows ends the process as soon as this is answered, before the event loop returns.
+        if (sessionEnds)
+            SingleInstance::Release();
+        *result = 0;
+        return true;
+    }
+
+private:
+    HWND listener;
+};
+} // namespace
+
+bool EndProgramOnTerminationSignals() {
+    static QWindow *listener = nullptr;
+    if (listener)
+        return true;
+    listener = new QWindow;
+    static_cast<QObject *>(listener)->setParent(qApp);
+    listener->create();
+    static EndRequests requests(listener->winId());
+    qApp->installNativeEventFilter(&requests);
+    return true;
+}
 #else
 bool EndProgramOnTerminationSignals() {
     return false;
