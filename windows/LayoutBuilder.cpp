@@ -209,10 +209,15 @@ void CondenseToFit(QWidget *label) {
     const int room = container->width() - 2 - label->x();
     if (room <= 0 || label->width() <= room)
         return;
+    // Glyph widths round differently in each font engine, so the first guess may fall a pixel
+    // short; each step narrows the face by one more per cent.
     QFont font = label->font();
-    font.setStretch(std::max(80, 100 * room / label->width()));
-    label->setFont(font);
-    label->adjustSize();
+    int stretch = 100 * room / label->width();
+    do {
+        font.setStretch(std::max(80, stretch--));
+        label->setFont(font);
+        label->adjustSize();
+    } while (label->width() > room && font.stretch() > 80);
 }
 
 // The style marks a focused button by a faint tint of its border, lost on a coloured face; the
