@@ -71,8 +71,16 @@ Run TestCommandLine::run(const QStringList &arguments) {
         return result;
     }
     result.exitCode = program.exitCode();
-    result.out = QString::fromUtf8(program.readAllStandardOutput());
-    result.err = QString::fromUtf8(program.readAllStandardError());
+    const auto text = [](const QByteArray &bytes) {
+        QString read = QString::fromUtf8(bytes);
+#if defined(Q_OS_WIN)
+        // Text on Windows ends its lines with CR LF; the texts are otherwise the same.
+        read.replace(u"\r\n"_qs, u"\n"_qs);
+#endif
+        return read;
+    };
+    result.out = text(program.readAllStandardOutput());
+    result.err = text(program.readAllStandardError());
     const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
     if (!QDir(home.path()).entryList(filter).isEmpty() ||
         !QDir(runtime.path()).entryList(filter).isEmpty())
@@ -91,7 +99,7 @@ void TestCommandLine::answers_data() {
                              << any;
     QTest::newRow("help")
         << QStringList{"--help"} << 0
-        << "Usage: \\S*DIDadiDizaruvaVudiro \\[--help \\| --version \\| --report DAY "
+        << "Usage: \\S*DIDadiDizaruvaVudiro(\\.exe)? \\[--help \\| --version \\| --report DAY "
            "MONTH YEAR\\]\n.*"
            "--version.*--report .*29 November 1975.*"
         << any;

@@ -100,6 +100,11 @@ bool LocalEventLoopsRun() {
 
 void ForceOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#if defined(Q_OS_WIN)
+    // Offscreen, Qt on Windows reads fonts from files in a folder rather than from the system.
+    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("SystemRoot") + "\\Fonts");
+#endif
 }
 
 QList<QWidget *> VisibleWindows() {
