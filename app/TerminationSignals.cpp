@@ -72,7 +72,9 @@ public:
         // Windows ends the process as soon as this is answered, before the event loop returns.
         if (sessionEnds)
             SingleInstance::Release();
-        *result = 0;
+        // The dispatcher, which sees posted messages first, has no result to give.
+        if (result)
+            *result = 0;
         return true;
     }
 
@@ -88,8 +90,9 @@ bool EndProgramOnTerminationSignals() {
     listener = new QWindow;
     static_cast<QObject *>(listener)->setParent(qApp);
     listener->create();
-    static EndRequests requests(listener->winId());
-    qApp->installNativeEventFilter(&requests);
+    // Never deleted: a filter destroyed after the application, as a static would be, reaches
+    // for an event dispatcher that is gone.
+    qApp->installNativeEventFilter(new EndRequests(listener->winId()));
     return true;
 }
 #else
