@@ -44,3 +44,6 @@ build() {
         -DCMAKE_CXX_FLAGS="$(hardening CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(hardening LDFLAGS)"
     cmake --build build -j2
 }
+
+# Where the Windows build keeps what it makes once: the static Qt and Wine's prefix.
+WINDOWS_CACHE=${ZT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/zt-phasewise-windows}

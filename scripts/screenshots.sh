@@ -5,11 +5,20 @@
 # (QT_SCALE_FACTOR=2). The program gets its own home, runtime folder and a fake xdg-open, so it
 # touches none of the user's settings and opens no browser. Commit the pictures it writes.
 #   bash scripts/screenshots.sh [SCALE...]      (default: 1 2)
+#   bash scripts/screenshots.sh --windows        the Windows build under Wine, into docs/windows/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 install_missing xvfb xdotool x11-utils imagemagick openbox
-build
+if [ "${1:-}" = --windows ]; then
+    # scripts/windows.sh has made the program and Wine's prefix.
+    export WINEPREFIX=${WINDOWS_CACHE}/wine WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    program=(wine build-windows/DIDadiDizaruvaVudiro.exe)
+else
+    build
+    program=(./build/DIDadiDizaruvaVudiro)
+fi
 
 caption="ZT Varivuvo Vuzuzi v1.65"
 work=$(mktemp -d /tmp/zt-shots.XXXXXX)
@@ -80,7 +89,7 @@ shoot() {
 
     env PATH="$work/bin:$PATH" HOME="$work/home-$scale" XDG_RUNTIME_DIR="$work/run-$scale" \
         QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 \
-        ./build/DIDadiDizaruvaVudiro >"$work/app.log" 2>&1 &
+        "${program[@]}" >"$work/app.log" 2>&1 &
     local app=$!
     pids+=($app)
 
@@ -133,6 +142,11 @@ shoot() {
     fi
 }
 
+if [ "${program[0]}" = wine ]; then
+    # Wine hands the program no QT_ variable, so no other scale.
+    shoot 1 docs/windows
+    exit 0
+fi
 scales=("$@")
 [ ${#scales[@]} -gt 0 ] || scales=(1 2)
 for scale in "${scales[@]}"; do

@@ -27,7 +27,7 @@ QT_OPTIONS=(
 QT_HOST_OPTIONS=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 TOOLCHAIN=$PWD/cmake/mingw-w64-x86_64.cmake
 key=$( (printf '%s\n' "${QT_VERSION}" "${QT_OPTIONS[@]}"; cat "${TOOLCHAIN}") | sha256sum | cut -c1-12)
-CACHE=${ZT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/zt-phasewise-windows}
+CACHE=${WINDOWS_CACHE}
 QT_PREFIX=${CACHE}/qt-${QT_VERSION}-${key}
 
 sudo=""
