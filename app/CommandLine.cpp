@@ -125,16 +125,15 @@ template <std::size_t N> bool Among(std::string_view name, const std::string_vie
 }
 
 // How many arguments, from this one on, are a toolkit option: 0, 1, or 2 with its value. The
-// toolkit takes "-name" and "--name" alike, and some options as "-name=value".
+// toolkit takes "-name" and "--name" alike, and the style options also as "-name=value".
 int ToolkitOptionLength(std::string_view argument, bool hasNext) {
     if (argument.size() < 2 || argument.front() != '-')
         return 0;
-    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
-    if (const auto equals = name.find('='); equals != std::string_view::npos)
-        return Among(name.substr(0, equals), ToolkitOptionsWithValue) ||
-                       name.substr(0, equals) == "qmljsdebugger"
-                   ? 1
-                   : 0;
+    const std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    for (std::string_view joined : {"style=", "stylesheet=", "qmljsdebugger="}) {
+        if (name.starts_with(joined))
+            return 1;
+    }
     if (Among(name, ToolkitFlags))
         return 1;
     if (Among(name, ToolkitOptionsWithValue))

@@ -84,8 +84,12 @@ void ClosingWindow::connectControls() {
     connect(RequireControl<QPushButton>(this, "cmdClose"), &QPushButton::clicked, this,
             &Program::EndProgram);
 
-    for (const ReferralBox &box : referralBoxes)
+    for (const ReferralBox &box : referralBoxes) {
         box.box->installEventFilter(this);
+        // The multi-line box takes the mouse and drops through its viewport.
+        if (auto *multi = qobject_cast<QPlainTextEdit *>(box.box))
+            multi->viewport()->installEventFilter(this);
+    }
     focusFollowing = connect(qApp, &QApplication::focusChanged, this,
                              [this](QWidget *, QWidget *now) { followFocus(now); });
 }
@@ -101,7 +105,9 @@ bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::KeyPress:
     case QEvent::InputMethod:
     case QEvent::Drop:
-        if (placeholderToClear && watched == placeholderToClear->box)
+    case QEvent::MouseButtonRelease: // a middle click pastes as the button comes up
+        if (placeholderToClear &&
+            (watched == placeholderToClear->box || watched->parent() == placeholderToClear->box))
             clearPlaceholderNow();
         break;
     default:

@@ -124,8 +124,10 @@ void TestCommandLine::answers_data() {
     QTest::newRow("two values") << QStringList{"--report", "29", "November"} << 2 << any
                                 << "--report takes three values, DAY MONTH YEAR; 2 given.";
     QTest::newRow("Qt's own option beside --version")
-        << QStringList{"-platform", "offscreen", "--version"} << 0 << "ZT Free Phasewise 1\\.65\n"
+        << QStringList{"-platform", "offscreen", "-style=fusion", "--version"} << 0 << "ZT Free Phasewise 1\\.65\n"
         << any;
+    QTest::newRow("Qt's option in a form Qt does not take")
+        << QStringList{"--platform=offscreen"} << 2 << any << "Unknown option 'platform'.";
     QTest::newRow("mistyped option") << QStringList{"--reprot", "29", "November", "1975"} << 2
                                      << any << "Unknown option 'reprot'.";
     QTest::newRow("date without --report")
