@@ -17,31 +17,32 @@ install_missing() {
 }
 
 # The hardening Debian asks of a packaged program (dpkg-buildflags, immediate binding included),
-# with the stack-clash and control-flow protection that Debian 12's dpkg does not add yet. Debian
-# 12's C start-up files carry no control-flow mark, so the linker is told that the program, all
-# of whose own code is built for it, has the protection.
+# with the stack-clash and control-flow protection that Debian 12's dpkg does not add yet.
 hardening() {
-    local flags extra
+    local flags
     flags=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1")
     if [ "$1" = CXXFLAGS ]; then
         flags="${flags} $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)"
-        extra=(-fstack-clash-protection -fcf-protection)
-    else
-        extra=(-Wl,-z,ibt -Wl,-z,shstk)
+        for flag in -fstack-clash-protection -fcf-protection; do
+            [[ " ${flags} " == *" ${flag} "* ]] || flags="${flags} ${flag}"
+        done
     fi
-    for flag in "${extra[@]}"; do
-        [[ " ${flags} " == *" ${flag} "* ]] || flags="${flags} ${flag}"
-    done
     echo "${flags}"
 }
 
-# The build that the tests check and the package ships.
+# The build that the tests check and the package ships; a debug build (BUILD_TYPE=Debug) keeps
+# the compiler's own flags.
 build() {
-    local launcher=()
+    local options=(-DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}")
     # A compiler cache, where there is one, makes a second build of the same sources quick.
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" \
-        -DCMAKE_CXX_FLAGS="$(hardening CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(hardening LDFLAGS)"
+    command -v ccache >/dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if [ "${BUILD_TYPE:-}" != Debug ]; then
+        options+=(-DCMAKE_CXX_FLAGS="$(hardening CXXFLAGS)")
+        options+=(-DCMAKE_EXE_LINKER_FLAGS="$(hardening LDFLAGS)")
+    else
+        options+=(-DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS=)
+    fi
+    cmake -S . -B build "${options[@]}"
     cmake --build build -j2
 }
 
