@@ -19,8 +19,9 @@ else
     build
     program=(./build/DIDadiDizaruvaVudiro)
 fi
+source "$(dirname "${program[-1]}")/facts.sh"
 
-caption="ZT Varivuvo Vuzuzi v1.65"
+caption=${ZT_TITLE}
 work=$(mktemp -d /tmp/zt-shots.XXXXXX)
 pids=()
 cleanup() {

@@ -9,7 +9,7 @@ inline QString ProgramTitle() {
     return QStringLiteral("ZT Phasewise");
 }
 inline QString WindowCaption() {
-    return QStringLiteral("ZT Varivuvo Vuzuzi v" ZT_VERSION);
+    return QStringLiteral(ZT_WINDOW_CAPTION);
 }
 inline QString ApplicationName() {
     return QStringLiteral("DIDadiDizaruvaVudiro");

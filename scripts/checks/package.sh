@@ -46,7 +46,8 @@ echo "package: built ${deb}"
 # Control fields.
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = zt-phasewise ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = 1.65 ] || fail "Version is '$(field Version)', not 1.65"
+source build/facts.sh
+[ "$(field Version)" = "${ZT_VERSION}" ] || fail "Version is '$(field Version)', not ${ZT_VERSION}"
 for name in Maintainer Section Description Homepage; do
     [ -n "$(field "$name")" ] || fail "no ${name} field"
 done
@@ -143,7 +144,7 @@ installed_desktop=/usr/share/applications/${app_id}.desktop
 [ -f "$installed_desktop" ] || fail "no menu entry installed"
 # The installed command line answers without a display.
 version=$(env -u DISPLAY "/usr/bin/${program}" --version 2>&1) || true
-[ "$version" = "ZT Free Phasewise 1.65" ] || fail "--version of the installed program: ${version}"
+[ "$version" = "${ZT_PRODUCT} ${ZT_VERSION}" ] || fail "--version of the installed program: ${version}"
 
 # Start the installed program as the menu would, with a home, runtime folder and browser of its own.
 mkdir -p "$work/home" "$work/bin" "$work/runtime"

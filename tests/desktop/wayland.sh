@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 app_id=$2
-title="ZT Varivuvo Vuzuzi v1.65"
+title="${ZT_TITLE:?the window title, which CTest hands over}"
 source "$here/../../scripts/common.sh"
 install_missing weston qt6-wayland
 source "$here/../common/session.sh"

@@ -6,7 +6,7 @@ set -euo pipefail
 
 PROGRAM=$(readlink -f "$1")
 WEB_HOST="${ZT_WEB_HOST:-www.zentari.example}"
-TITLE="ZT Varivuvo Vuzuzi v1.65"
+TITLE="${ZT_TITLE:?the window title, which CTest hands over}"
 BOX_TITLE="ZT Phasewise"
 
 ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zt-e2e.XXXXXX")

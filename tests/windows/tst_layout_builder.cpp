@@ -201,7 +201,7 @@ void TestLayoutBuilder::framesEveryWindowAlike() {
     QFETCH(Qt::WindowType, type);
 
     const auto built = Build(window);
-    QCOMPARE(built->windowTitle(), u"ZT Varivuvo Vuzuzi v1.65"_qs);
+    QCOMPARE(built->windowTitle(), QStringLiteral("ZT Varivuvo Vuzuzi v" ZT_VERSION));
     QVERIFY(!built->windowIcon().isNull());
     const Qt::WindowFlags flags = built->windowFlags();
     QCOMPARE(built->windowType(), type);
