@@ -14,10 +14,6 @@ using pinnacle::ReadingError;
 
 namespace {
 
-const char *const kMonths[] = {"January",   "February", "March",    "April",
-                               "May",       "June",     "July",     "August",
-                               "September", "October",  "November", "December"};
-
 constexpr std::string_view kIntroOpening =
     "Pinnacles represent moments in your life in which you understand the goals you have to "
     "achieve and the features you need to integrate into your character to achieve them.";
@@ -151,7 +147,8 @@ void TestPinnacle::monthNumber_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("expected");
     for (int i = 0; i < 12; ++i) {
-        QTest::newRow(kMonths[i]) << QByteArray(kMonths[i]) << i % 9 + 1;
+        const QByteArray name(pinnacle::MonthNames[i].data(), pinnacle::MonthNames[i].size());
+        QTest::newRow(name.constData()) << name << i % 9 + 1;
     }
     QTest::newRow("lower case january") << QByteArray("january") << 0;
     QTest::newRow("upper case MAY") << QByteArray("MAY") << 0;
@@ -511,7 +508,7 @@ void TestPinnacle::everyListedDate() {
     int readings = 0;
     for (int year = 1900; year <= 2050; ++year) {
         const std::string yearText = std::to_string(year);
-        for (const char *month : kMonths) {
+        for (const std::string_view month : pinnacle::MonthNames) {
             for (int day = 1; day <= 31; ++day) {
                 const std::string dayText = std::to_string(day);
                 const PinnacleSet set = pinnacle::ComputePinnacles(dayText, month, yearText);
