@@ -50,5 +50,5 @@ void CheckUpdateReminder() {
                                    "Do you want to check for an update?"),
                     MessageIcon::Information, MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes)
-        OpenDownloadPage();
+        OpenWebPage(WebPage::Download);
 }

@@ -58,31 +58,3 @@ QString WebPageDescription(WebPage page) {
 void OpenWebPage(WebPage page) {
     OpenWebPage(WebPageAddress(page));
 }
-
-void OpenHomePage() {
-    OpenWebPage(WebPage::Home);
-}
-
-void OpenSoftwaresPage() {
-    OpenWebPage(WebPage::Softwares);
-}
-
-void OpenDonatePage() {
-    OpenWebPage(WebPage::Donate);
-}
-
-void OpenOnlineHelpPage() {
-    OpenWebPage(WebPage::OnlineHelp);
-}
-
-void OpenCoBrandPage() {
-    OpenWebPage(WebPage::CoBrand);
-}
-
-void OpenFullBrandPage() {
-    OpenWebPage(WebPage::FullBrand);
-}
-
-void OpenDownloadPage() {
-    OpenWebPage(WebPage::Download);
-}

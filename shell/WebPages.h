@@ -8,17 +8,9 @@ QString HelpSiteAddress(); // scheme and host of the maker's help site, no trail
 
 void OpenWebPage(const QString &address);
 
-// The pages the link procedures below open, by name, so that a link can say where it leads.
+// The pages the menu entries and links open, by name, so that a link can say where it leads.
 enum class WebPage { Home, Softwares, Donate, OnlineHelp, CoBrand, FullBrand, Download };
 QString WebPageAddress(WebPage page);
 // What a screen reader says a link to the page does, "Opens the co-branding page at http://...".
 QString WebPageDescription(WebPage page);
 void OpenWebPage(WebPage page);
-
-void OpenHomePage();
-void OpenSoftwaresPage();
-void OpenDonatePage();
-void OpenOnlineHelpPage();
-void OpenCoBrandPage();
-void OpenFullBrandPage();
-void OpenDownloadPage();

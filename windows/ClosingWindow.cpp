@@ -176,7 +176,7 @@ void ClosingWindow::openHomePageFromCheck() {
     if (!homePageCheck->isChecked())
         return;
     homePageCheck->setChecked(false);
-    OpenHomePage();
+    OpenWebPage(WebPage::Home);
 }
 
 Referral ClosingWindow::readForm() {

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <utility>
 
 namespace {
 // Lower-case a to z become capitals; every other character passes as typed.
@@ -73,11 +74,14 @@ void MainWindow::connectControls() {
     connect(controls.exit, &QPushButton::clicked, this, &MainWindow::leave);
     connect(controls.exitEntry, &QAction::triggered, this, &MainWindow::leave);
     connect(controls.aboutEntry, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(controls.onlineHelpEntry, &QAction::triggered, this, &OpenOnlineHelpPage);
-    connect(controls.visitEntry, &QAction::triggered, this, &OpenHomePage);
-    connect(controls.updateEntry, &QAction::triggered, this, &OpenDownloadPage);
-    connect(controls.donateEntry, &QAction::triggered, this, &OpenDonatePage);
-    connect(controls.makeMoneyEntry, &QAction::triggered, this, &OpenFullBrandPage);
+    const std::pair<QAction *, WebPage> pageEntries[] = {
+        {controls.onlineHelpEntry, WebPage::OnlineHelp},
+        {controls.visitEntry, WebPage::Home},
+        {controls.updateEntry, WebPage::Download},
+        {controls.donateEntry, WebPage::Donate},
+        {controls.makeMoneyEntry, WebPage::FullBrand}};
+    for (const auto &[entry, page] : pageEntries)
+        connect(entry, &QAction::triggered, this, [page = page] { OpenWebPage(page); });
     ConnectWebLink(controls.banner, WebPage::Home);
     ConnectWebLink(controls.coBrandOffer, WebPage::CoBrand);
     ConnectWebLink(controls.fullBrandOffer, WebPage::FullBrand);

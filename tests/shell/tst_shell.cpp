@@ -9,8 +9,7 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-using Procedure = void (*)();
-Q_DECLARE_METATYPE(Procedure)
+Q_DECLARE_METATYPE(WebPage)
 Q_DECLARE_METATYPE(Referral)
 
 namespace {
@@ -39,26 +38,26 @@ private slots:
     }
 
     void linkOpensItsPage_data() {
-        QTest::addColumn<Procedure>("procedure");
+        QTest::addColumn<WebPage>("page");
         QTest::addColumn<QString>("address");
-        QTest::newRow("home page, bare host") << &OpenHomePage << site;
-        QTest::newRow("softwares") << &OpenSoftwaresPage << site + "/zentarisoftwares";
-        QTest::newRow("donate, help site") << &OpenDonatePage << help + "/donate.html";
+        QTest::newRow("home page, bare host") << WebPage::Home << site;
+        QTest::newRow("softwares") << WebPage::Softwares << site + "/zentarisoftwares";
+        QTest::newRow("donate, help site") << WebPage::Donate << help + "/donate.html";
         QTest::newRow("online help")
-            << &OpenOnlineHelpPage
+            << WebPage::OnlineHelp
             << site + "/di-dadi-dizaruva-vudiro/di-dadi-dizaruva-vudiro-help.html";
-        QTest::newRow("co-brand, help site") << &OpenCoBrandPage << help + "/co-brand.html";
+        QTest::newRow("co-brand, help site") << WebPage::CoBrand << help + "/co-brand.html";
         QTest::newRow("fully branded, help site")
-            << &OpenFullBrandPage << help + "/fully-branded.html";
+            << WebPage::FullBrand << help + "/fully-branded.html";
         QTest::newRow("download")
-            << &OpenDownloadPage
+            << WebPage::Download
             << site + "/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html";
     }
     void linkOpensItsPage() {
-        QFETCH(Procedure, procedure);
+        QFETCH(WebPage, page);
         QFETCH(QString, address);
-        procedure();
-        procedure();
+        OpenWebPage(page);
+        OpenWebPage(page);
         QCOMPARE(recorder->addresses(), QStringList({address, address}));
         QVERIFY(MessageCapture::asked().isEmpty());
     }
