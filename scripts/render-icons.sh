@@ -6,7 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 install_missing librsvg2-bin
-for size in 16 22 24 32 48 64 128 256; do
+# The sizes come from the build's configuration.
+cmake -S . -B build >/dev/null
+source build/facts.sh
+for size in ${ZT_ICON_SIZES}; do
     # Below 32 pixels the hinted drawing keeps the ring a whole pixel wide.
     source=resources/icon.svg
     [ "$size" -lt 32 ] && source=resources/icon-small.svg

@@ -507,7 +507,7 @@ QIcon IconFiles(int smallest, int largest) {
     return sizes;
 }
 
-constexpr int LargestFrameIcon = 64;
+constexpr int LargestFrameIcon = ZT_LARGEST_FRAME_ICON;
 } // namespace
 
 QIcon ProgramIcon() {

@@ -67,7 +67,7 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }'
     echo "usr/share/doc/zt-phasewise/changelog.gz"
     echo "usr/share/doc/zt-phasewise/copyright"
     echo "usr/share/icons/hicolor/scalable/apps/${app_id}.svg"
-    for size in 16 22 24 32 48 64 128 256; do
+    for size in ${ZT_ICON_SIZES}; do
         echo "usr/share/icons/hicolor/${size}x${size}/apps/${app_id}.png"
     done
     echo "usr/share/man/man1/${program}.1.gz"
@@ -90,7 +90,7 @@ hardening-check --quiet --nofortify --nocfprotection "$binary" >"$work/hardening
     fail "the program lacks hardening: $(cat "$work/hardening.log")"
 lintian --pedantic --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(grep -v 'root privileges' "$work/lintian.log")"
-for size in 16 22 24 32 48 64 128 256; do
+for size in ${ZT_ICON_SIZES}; do
     icon="$tree/usr/share/icons/hicolor/${size}x${size}/apps/${app_id}.png"
     file -b "$icon" | grep -q "PNG image data, ${size} x ${size}, 8-bit/color RGB," ||
         fail "icon ${size}x${size} is $(file -b "$icon"), not an opaque ${size} x ${size} PNG"
@@ -168,10 +168,15 @@ if [ -z "$window" ]; then
 else
     xprop -id "$window" WM_CLASS | grep -q "\"${wm_class}\"$" ||
         fail "window class $(xprop -id "$window" WM_CLASS) does not match StartupWMClass"
-    # Every size a title bar or task bar needs reaches the window manager, 16 to 64 pixels, not
-    # only the 32-pixel one.
+    # Every size a title bar or task bar needs reaches the window manager, not only the 32-pixel
+    # one.
     sizes=$(xprop -len 100000000 -id "$window" _NET_WM_ICON | grep -o 'Icon (' | wc -l)
-    [ "$sizes" -ge 6 ] || fail "the window offers ${sizes} icon sizes, not the 6 from 16 to 64"
+    frame_sizes=0
+    for size in ${ZT_ICON_SIZES}; do
+        [ "$size" -le "$ZT_LARGEST_FRAME_ICON" ] && frame_sizes=$((frame_sizes + 1))
+    done
+    [ "$sizes" -ge "$frame_sizes" ] ||
+        fail "the window offers ${sizes} icon sizes, not the ${frame_sizes} up to ${ZT_LARGEST_FRAME_ICON}"
     # The platform plugin Qt loaded must come from the package's own dependencies, since the
     # library scan cannot see it: without it a --no-install-recommends install would not start.
     apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \

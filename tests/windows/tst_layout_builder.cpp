@@ -690,10 +690,10 @@ void TestLayoutBuilder::showsProgramIcon() {
     // Each size a title bar or a screen at 200 % may ask for is a drawing of its own, as opaque.
     QList<QSize> sizes = ProgramIcon().availableSizes();
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
-    QCOMPARE(
-        sizes,
-        (QList<QSize>{
-            {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    QList<QSize> configured;
+    for (const int size : {ZT_ICON_SIZES})
+        configured.append({size, size});
+    QCOMPARE(sizes, configured);
     // Read once and shared by every window, not decoded again for each.
     QCOMPARE(ProgramIcon().cacheKey(), ProgramIcon().cacheKey());
     for (const QSize size : std::as_const(sizes)) {
