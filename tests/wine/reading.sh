@@ -15,7 +15,7 @@ mv "${wrapper}" "${ROOT}/program"
 PROGRAM="${ROOT}/program"
 # Wine's own folders stay where the build made them (making a prefix takes a minute), never the
 # user's own ~/.wine.
-: "${WINEPREFIX:?run by scripts/windows.sh, which names Wine's prefix}"
+: "${WINEPREFIX:?run by scripts/windows.sh, which names the Wine prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # The prefix outlives the run: a reminder date from weeks ago would ask before the main window.
 wine reg delete 'HKCU\Software\DIDadiDizaruvaVudiro' /f >/dev/null 2>&1 || true
