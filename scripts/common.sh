@@ -30,19 +30,33 @@ hardening() {
     echo "${flags}"
 }
 
+# Configures the build folder $1 with the options that follow. A compiler cache, where there is
+# one, makes a second build of the same sources quick.
+configure() {
+    local folder=$1
+    shift
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "${folder}" "${launcher[@]}" "$@"
+}
+
+# Memory errors, undefined behaviour and leaks stop a sanitized program at the first finding.
+stop_at_first_finding() {
+    export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+}
+
 # The build that the tests check and the package ships; a debug build (BUILD_TYPE=Debug) keeps
 # the compiler's own flags.
 build() {
     local options=(-DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}")
-    # A compiler cache, where there is one, makes a second build of the same sources quick.
-    command -v ccache >/dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     if [ "${BUILD_TYPE:-}" != Debug ]; then
         options+=(-DCMAKE_CXX_FLAGS="$(hardening CXXFLAGS)")
         options+=(-DCMAKE_EXE_LINKER_FLAGS="$(hardening LDFLAGS)")
     else
         options+=(-DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS=)
     fi
-    cmake -S . -B build "${options[@]}"
+    configure build "${options[@]}"
     cmake --build build -j2
 }
 

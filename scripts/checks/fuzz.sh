@@ -8,9 +8,7 @@ source scripts/common.sh
 install_missing clang libclang-rt-14-dev
 
 seconds="${FUZZ_SECONDS:-60}"
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CXX=clang++ cmake -S . -B build-fuzz -DZT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 targets=()
 for seeds in fuzz/corpus/*/; do
@@ -18,8 +16,7 @@ for seeds in fuzz/corpus/*/; do
 done
 cmake --build build-fuzz -j2 --target "${targets[@]}"
 
-export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
-export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+stop_at_first_finding
 export QT_QPA_PLATFORM=offscreen
 mkdir -p build-fuzz/findings
 status=0
