@@ -1,3 +1,4 @@
+#include "BirthDate.h"
 #include "Pinnacle.h"
 
 #include <QByteArray>
@@ -9,8 +10,11 @@
 #include <string>
 #include <string_view>
 
+using pinnacle::DateCheck;
 using pinnacle::PinnacleSet;
 using pinnacle::ReadingError;
+
+Q_DECLARE_METATYPE(pinnacle::DateCheck)
 
 namespace {
 
@@ -81,6 +85,8 @@ private slots:
     void reduceNumberRefusesNegatives();
     void monthNumber_data();
     void monthNumber();
+    void checkDate_data();
+    void checkDate();
     void computePinnacles_data();
     void computePinnacles();
     void badInput_data();
@@ -141,6 +147,47 @@ void TestPinnacle::reduceNumberRefusesNegatives() {
     } catch (const ReadingError &error) {
         QVERIFY2(QByteArray(error.what()).contains(named), error.what());
     }
+}
+
+void TestPinnacle::checkDate_data() {
+    // Calendar numbers as the lists show them; 0 is no pick.
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<DateCheck>("expected");
+    using enum DateCheck;
+    QTest::newRow("1 January 1900, the lists' first") << 1 << 1 << 1900 << Accepted;
+    QTest::newRow("31 December 2050, the lists' last") << 31 << 12 << 2050 << Accepted;
+    QTest::newRow("no day, looked at first") << 0 << 0 << 0 << NoDay;
+    QTest::newRow("day past the list") << 32 << 1 << 1975 << NoDay;
+    QTest::newRow("no month, then") << 1 << 0 << 0 << NoMonth;
+    QTest::newRow("month past the list") << 1 << 13 << 1975 << NoMonth;
+    QTest::newRow("no year") << 1 << 1 << 0 << NoYear;
+    QTest::newRow("year past the list") << 1 << 1 << 2051 << NoYear;
+    QTest::newRow("28 February 1900") << 28 << 2 << 1900 << Accepted;
+    QTest::newRow("29 February 1900, no leap century") << 29 << 2 << 1900 << BeyondFebruary;
+    QTest::newRow("29 February 2000, leap century") << 29 << 2 << 2000 << Accepted;
+    QTest::newRow("29 February 2004") << 29 << 2 << 2004 << Accepted;
+    QTest::newRow("29 February 2001") << 29 << 2 << 2001 << BeyondFebruary;
+    QTest::newRow("30 February 2000") << 30 << 2 << 2000 << BeyondFebruary;
+    QTest::newRow("31 February 2050") << 31 << 2 << 2050 << BeyondFebruary;
+    QTest::newRow("31 April") << 31 << 4 << 1975 << BeyondThirtyDayMonth;
+    QTest::newRow("31 June") << 31 << 6 << 1975 << BeyondThirtyDayMonth;
+    QTest::newRow("31 September") << 31 << 9 << 1975 << BeyondThirtyDayMonth;
+    QTest::newRow("31 November") << 31 << 11 << 1975 << BeyondThirtyDayMonth;
+    QTest::newRow("31 March") << 31 << 3 << 1975 << Accepted;
+    QTest::newRow("30 April") << 30 << 4 << 1975 << Accepted;
+}
+
+void TestPinnacle::checkDate() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(DateCheck, expected);
+    const auto position = [](int number, int first) { return number == 0 ? -1 : number - first; };
+    QCOMPARE(pinnacle::CheckDate(position(day, pinnacle::FirstDay), position(month, 1),
+                                 position(year, pinnacle::FirstYear)),
+             expected);
 }
 
 void TestPinnacle::monthNumber_data() {

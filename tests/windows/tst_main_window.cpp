@@ -198,7 +198,9 @@ void TestMainWindow::validation_data() {
     QTest::addColumn<QString>("message"); // empty: the reading is made
     QTest::addColumn<QString>("focus");   // where the focus is after the check
 
-    // The checks run from File, Next so that the focus starts in txtMiddleName and a move shows.
+    // One row per message and where it leaves the focus; the date rules themselves are the
+    // reading library's (tst_pinnacle checkDate). The checks run from File, Next so that the
+    // focus starts in txtMiddleName and a move shows.
     const QString stays = QStringLiteral("txtMiddleName");
     QTest::newRow("first and last name empty")
         << ""
@@ -224,35 +226,8 @@ void TestMainWindow::validation_data() {
     QTest::newRow("29 February 1900, no leap year")
         << "Ann"
         << "Lee" << 29 << 2 << 1900 << februaryMessage << stays;
-    QTest::newRow("28 February 1900") << "Ann"
-                                      << "Lee" << 28 << 2 << 1900 << ""
-                                      << "";
-    QTest::newRow("29 February 2000, leap century") << "Ann"
-                                                    << "Lee" << 29 << 2 << 2000 << ""
-                                                    << "";
-    QTest::newRow("29 February 2004") << "Ann"
-                                      << "Lee" << 29 << 2 << 2004 << ""
-                                      << "";
-    QTest::newRow("29 February 2001") << "Ann"
-                                      << "Lee" << 29 << 2 << 2001 << februaryMessage << stays;
-    QTest::newRow("30 February 2000") << "Ann"
-                                      << "Lee" << 30 << 2 << 2000 << februaryMessage << stays;
-    QTest::newRow("31 February 2050") << "Ann"
-                                      << "Lee" << 31 << 2 << 2050 << februaryMessage << stays;
     QTest::newRow("31 April") << "Ann"
                               << "Lee" << 31 << 4 << 1975 << thirtyDayMessage << stays;
-    QTest::newRow("31 June") << "Ann"
-                             << "Lee" << 31 << 6 << 1975 << thirtyDayMessage << stays;
-    QTest::newRow("31 September") << "Ann"
-                                  << "Lee" << 31 << 9 << 1975 << thirtyDayMessage << stays;
-    QTest::newRow("31 November") << "Ann"
-                                 << "Lee" << 31 << 11 << 1975 << thirtyDayMessage << stays;
-    QTest::newRow("31 March") << "Ann"
-                              << "Lee" << 31 << 3 << 1975 << ""
-                              << "";
-    QTest::newRow("30 April") << "Ann"
-                              << "Lee" << 30 << 4 << 1975 << ""
-                              << "";
     QTest::newRow("31 December 2050") << "Ann"
                                       << "Lee" << 31 << 12 << 2050 << ""
                                       << "";
