@@ -126,3 +126,9 @@ clipboard_empty() {
 clipboard_is() {
     [ "$(clipboard)" = "$1" ]
 }
+
+# Picks list position $1 in the focused list, counting from its first item.
+pick() {
+    xdotool key Home
+    [ "$1" -eq 0 ] || xdotool key --repeat "$1" --delay 5 Down
+}

@@ -29,12 +29,6 @@ readings=(
 )
 months=(January February March April May June July August September October November December)
 
-# Picks list position $1 in the focused list, counting from its first item.
-pick() {
-    xdotool key Home
-    [ "$1" -eq 0 ] || xdotool key --repeat "$1" --delay 5 Down
-}
-
 first=1
 for reading in "${readings[@]}"; do
     IFS='|' read -r day month year caption1 caption2 caption3 caption4 <<<"${reading}"

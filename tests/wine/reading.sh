@@ -39,12 +39,12 @@ for reading in "1 1 1900" "29 11 1975"; do
         xdotool key Tab Tab
         xdotool type --delay 50 "lee"
     else
-        xdotool key Tab Tab Tab Home
-        xdotool key --repeat $((month - 1)) --delay 20 Down
-        xdotool key Tab Home
-        xdotool key --repeat $((day - 1)) --delay 20 Down
-        xdotool key Tab Home
-        xdotool key --repeat $((year - 1900)) --delay 20 Down
+        xdotool key Tab Tab Tab
+        pick $((month - 1))
+        xdotool key Tab
+        pick $((day - 1))
+        xdotool key Tab
+        pick $((year - 1900))
     fi
     xdotool key alt+n
     RESULTS=$(wait_replaced "${MAIN}" "${PID}") || fail "no results window for ${reading}"
