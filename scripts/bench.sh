@@ -5,12 +5,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-install_missing xvfb xauth
+install_missing xvfb
 build
 echo "== reading (compute and compose)"
 ./build/bench/bench_reading
 echo "== start-up against the floor program"
 ./build/bench/bench_startup --runs "${RUNS:-30}"
 echo "== Next and Back, in-process, on a private Xvfb"
-xvfb-run -a -s "-nolisten tcp -screen 0 1280x1024x24" \
-    env QT_QPA_PLATFORM=xcb ./build/bench/bench_latency "${READINGS:-500}"
+source tests/common/session.sh
+session=$(mktemp -d /tmp/zt-bench.XXXXXX)
+XVFB_PID=""
+trap 'kill "${XVFB_PID}" 2>/dev/null || true; rm -rf "${session}"' EXIT
+start_xvfb "${session}" 1280x1024
+QT_QPA_PLATFORM=xcb ./build/bench/bench_latency "${READINGS:-500}"

@@ -20,6 +20,7 @@ else
     program=(./build/DIDadiDizaruvaVudiro)
 fi
 source "$(dirname "${program[-1]}")/facts.sh"
+source tests/common/session.sh
 
 caption=${ZT_TITLE}
 work=$(mktemp -d /tmp/zt-shots.XXXXXX)
@@ -68,28 +69,17 @@ keys() { xdotool key --delay 80 "$@"; }
 
 shoot() {
     local scale=$1 dir=$2
-    mkdir -p "$dir" "$work/home-$scale" "$work/run-$scale" "$work/bin"
-    chmod 700 "$work/run-$scale"
-    printf '#!/bin/sh\necho "$1" >>"%s/urls"\n' "$work" >"$work/bin/xdg-open"
-    chmod +x "$work/bin/xdg-open"
+    mkdir -p "$dir"
+    # Wine keeps its prefix; the Linux program gets folders of its own for each scale.
+    local wine_prefix=${WINEPREFIX:-}
+    private_session "$work/$scale"
+    [ -n "$wine_prefix" ] && export WINEPREFIX=$wine_prefix
+    start_xvfb "$work/$scale" 2560x1600
+    pids+=("$XVFB_PID")
+    start_window_manager "$work/$scale"
+    pids+=("$WM_PID")
 
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 2560x1600x24 3>"$work/display" >/dev/null 2>&1 &
-    pids+=($!)
-    timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done"
-    export DISPLAY=":$(cat "$work/display")"
-    : >"$work/display"
-    # The windows have no minimise or maximise box; Openbox draws its buttons regardless of the
-    # hints, so its title bar is set to the icon, the caption and the close box.
-    mkdir -p "$work/openbox"
-    printf '<?xml version="1.0"?>\n<openbox_config xmlns="http://openbox.org/3.4/rc">%s%s\n' \
-        '<theme><titleLayout>NLC</titleLayout></theme>' '</openbox_config>' >"$work/openbox/rc.xml"
-    HOME="$work/home-$scale" openbox --config-file "$work/openbox/rc.xml" >/dev/null 2>&1 &
-    pids+=($!)
-    timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do
-        sleep 0.1; done'
-
-    env PATH="$work/bin:$PATH" HOME="$work/home-$scale" XDG_RUNTIME_DIR="$work/run-$scale" \
-        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 \
+    env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 \
         "${program[@]}" >"$work/app.log" 2>&1 &
     local app=$!
     pids+=($app)
@@ -137,8 +127,8 @@ shoot() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     pids=()
-    if [ -s "$work/urls" ]; then
-        echo "screenshots: the program handed addresses to the desktop: $(cat "$work/urls")" >&2
+    if [ -s "$OPENED" ]; then
+        echo "screenshots: the program handed addresses to the desktop: $(cat "$OPENED")" >&2
         return 1
     fi
 }

@@ -147,19 +147,13 @@ version=$(env -u DISPLAY "/usr/bin/${program}" --version 2>&1) || true
 [ "$version" = "${ZT_PRODUCT} ${ZT_VERSION}" ] || fail "--version of the installed program: ${version}"
 
 # Start the installed program as the menu would, with a home, runtime folder and browser of its own.
-mkdir -p "$work/home" "$work/bin" "$work/runtime"
-chmod 700 "$work/runtime"
-printf '#!/bin/sh\necho "$1" >>"%s/urls"\n' "$work" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-timeout 60 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" ||
-    { fail "Xvfb did not start: $(cat "$work/xvfb.log")"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+source tests/common/session.sh
+private_session "$work/session"
+start_xvfb "$work/session" 1280x1024 || { fail "no X server"; exit 1; }
+xvfb_pid=$XVFB_PID
 read -r -a command <<<"$exec_line"
-env -i DISPLAY="$DISPLAY" PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" \
-    XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 "${command[@]}" >"$work/app.log" 2>&1 &
+env -i DISPLAY="$DISPLAY" PATH="$work/session/bin:/usr/bin:/bin" HOME="$HOME" \
+    XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" LANG=C.UTF-8 "${command[@]}" >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --class "$wm_class" 2>/dev/null | head -1) || true
 if [ -z "$window" ]; then

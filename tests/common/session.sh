@@ -1,7 +1,8 @@
 # shellcheck shell=bash
-# Sourced by the tests that run the real program file: a private home, runtime, config, cache
-# and data folder, a browser stand-in first in PATH that records every address it is handed, and
-# on request an X server of the test's own. The caller ends what it starts (its EXIT trap).
+# Sourced by the tests and scripts that run the real program file: a private home, runtime,
+# config, cache and data folder, a browser stand-in first in PATH that records every address it
+# is handed, and on request an X server of the caller's own and a window manager on it. The
+# caller ends what it starts (its EXIT trap).
 
 # Polls a command every tenth of a second until it succeeds, for at most $1 seconds.
 wait_until() {
@@ -57,4 +58,21 @@ start_xvfb() {
     fi
     DISPLAY=":$(head -1 "${root}/display")"
     export DISPLAY
+}
+
+# Starts Openbox on $DISPLAY with its files in $1 and waits until it manages the screen; its PID
+# is left in WM_PID. The windows have no minimise or maximise box, and Openbox draws its buttons
+# regardless of the hints, so its title bar shows the icon, the caption and the close box, as a
+# desktop that honours the hints does.
+start_window_manager() {
+    local root=$1
+    mkdir -p "${root}/openbox"
+    printf '<?xml version="1.0"?>\n<openbox_config xmlns="http://openbox.org/3.4/rc">%s%s\n' \
+        '<theme><titleLayout>NLC</titleLayout></theme>' '</openbox_config>' >"${root}/openbox/rc.xml"
+    openbox --sm-disable --config-file "${root}/openbox/rc.xml" >"${root}/openbox.log" 2>&1 &
+    WM_PID=$!
+    if ! wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+        echo "no window manager: $(cat "${root}/openbox.log")" >&2
+        return 1
+    fi
 }

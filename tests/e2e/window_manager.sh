@@ -4,10 +4,8 @@
 # on Exit, so that Space ends the program rather than opening a web page.
 source "$(dirname "$0")/lib.sh"
 
-openbox --sm-disable >"${ROOT}/openbox.log" 2>&1 &
-PIDS+=("$!")
-wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "no window manager: $(cat "${ROOT}/openbox.log")"
+start_window_manager "${ROOT}" || fail "no window manager"
+PIDS+=("${WM_PID}")
 
 start_program
 PID=${STARTED}
