@@ -1,5 +1,7 @@
 #include "Pinnacle.h"
 
+#include "Blanks.h"
+
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -39,14 +41,6 @@ std::string Quoted(std::string_view text) {
     return out;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // `what` names the operands for the message, built only when the sum fails.
 template <typename Describe> std::int16_t CheckedAdd(int a, int b, Describe what) {
     const int sum = a + b;
@@ -70,7 +64,7 @@ std::int16_t DigitSum(std::int16_t n) {
 }
 
 std::int16_t WholeNumber(std::string_view what, std::string_view text) {
-    const std::string_view digits = Trimmed(text);
+    const std::string_view digits = TrimBlanks(text);
     bool onlyDigits = !digits.empty();
     for (const char c : digits) {
         onlyDigits = onlyDigits && c >= '0' && c <= '9';
@@ -115,7 +109,7 @@ std::int16_t MonthNumber(std::string_view text) {
 
 PinnacleSet ComputePinnacles(std::string_view day, std::string_view month, std::string_view year) {
     const std::int16_t d = WholeNumber("day", day);
-    const std::int16_t m = MonthNumber(Trimmed(month));
+    const std::int16_t m = MonthNumber(TrimBlanks(month));
     const std::int16_t y = WholeNumber("year", year);
 
     const auto named = [](std::string_view a, std::string_view aText, std::string_view b,

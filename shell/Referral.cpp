@@ -1,14 +1,14 @@
 #include "Referral.h"
 
+#include "Blanks.h"
 #include "ShowMessage.h"
-#include "Text.h"
 #include "WebPages.h"
 
 #include <QUrl>
 
 namespace {
 bool IsFilledIn(const QString &value, const QString &placeholder) {
-    const QString trimmed = TrimBlanks(value);
+    const QString trimmed = pinnacle::TrimBlanks(value);
     return !trimmed.isEmpty() && trimmed != placeholder;
 }
 

@@ -1,12 +1,12 @@
 #include "ClosingWindow.h"
 
+#include "Blanks.h"
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
-#include "Text.h"
 #include "WebLink.h"
 #include "WebPages.h"
 
@@ -149,14 +149,14 @@ void ClosingWindow::clearPlaceholder(const ReferralBox &box) {
 
 void ClosingWindow::clearPlaceholderNow() {
     const ReferralBox *box = std::exchange(placeholderToClear, nullptr);
-    if (box && TrimBlanks(ReadBox(box->box)) == ReferralPlaceholders().*box->field)
+    if (box && pinnacle::TrimBlanks(ReadBox(box->box)) == ReferralPlaceholders().*box->field)
         WriteBox(box->box, QString());
 }
 
 void ClosingWindow::restorePlaceholder(const ReferralBox &box) {
     if (placeholderToClear == &box)
         placeholderToClear = nullptr;
-    if (TrimBlanks(ReadBox(box.box)).isEmpty())
+    if (pinnacle::TrimBlanks(ReadBox(box.box)).isEmpty())
         WriteBox(box.box, ReferralPlaceholders().*box.field);
 }
 
@@ -183,7 +183,7 @@ Referral ClosingWindow::readForm() {
     clearPlaceholderNow();
     Referral referral;
     for (const ReferralBox &box : referralBoxes)
-        referral.*box.field = TrimBlanks(ReadBox(box.box));
+        referral.*box.field = pinnacle::TrimBlanks(ReadBox(box.box));
     return referral;
 }
 
