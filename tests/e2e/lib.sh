@@ -132,3 +132,30 @@ pick() {
     xdotool key Home
     [ "$1" -eq 0 ] || xdotool key --repeat "$1" --delay 5 Down
 }
+
+MONTHS=(January February March April May June July August September October November December)
+# Where the main window's first-name box lies, in pixels from the window's top left corner.
+FIRST_NAME_BOX=(70 108)
+# Milliseconds between typed letters.
+TYPE_DELAY=${TYPE_DELAY:-20}
+
+# Fills in the main window $1 for day $2, month number $3 and year $4: given names $5 and $6,
+# types them and leaves the lists as they open, on 1 January 1900; without, keeps the names
+# and picks the date from the month, day and year lists, in their tab order.
+enter_reading() {
+    local window=$1 day=$2 month=$3 year=$4
+    focus "${window}"
+    xdotool mousemove --window "${window}" "${FIRST_NAME_BOX[@]}" click 1
+    if [ $# -gt 4 ]; then
+        xdotool type --delay "${TYPE_DELAY}" "$5"
+        xdotool key Tab Tab
+        xdotool type --delay "${TYPE_DELAY}" "$6"
+    else
+        xdotool key Tab Tab Tab
+        pick $((month - 1))
+        xdotool key Tab
+        pick $((day - 1))
+        xdotool key Tab
+        pick $((year - 1900))
+    fi
+}

@@ -7,7 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 
 # Places in the fixed layouts, in pixels from the window's top left corner.
-FIRST_NAME_BOX=(70 108)
 REPORT_BOX=(210 140)
 NAME_BOX=(125 249)
 EMAIL_BOX=(360 249)
@@ -27,27 +26,15 @@ readings=(
     "9|2|2000|First Pinnacle from age 0-34 years is 11|Second Pinnacle from age 35-43 is 2|Third Pinnacle from age 42-50 is  4|Fourth Pinnacle from age 51 & beyond is 4"
     "31|12|2050|First Pinnacle from age 0-29 years is 7|Second Pinnacle from age 35-43 is 2|Third Pinnacle from age 37-45 is 9|Fourth Pinnacle from age 54 & beyond is 1"
 )
-months=(January February March April May June July August September October November December)
 
 first=1
 for reading in "${readings[@]}"; do
     IFS='|' read -r day month year caption1 caption2 caption3 caption4 <<<"${reading}"
-    echo "== ${day} ${months[month - 1]} ${year}"
-    focus "${MAIN}"
-    xdotool mousemove --window "${MAIN}" "${FIRST_NAME_BOX[@]}" click 1
+    echo "== ${day} ${MONTHS[month - 1]} ${year}"
     if [ "${first}" -eq 1 ]; then
-        # The lists are left as they open, on 1 January 1900.
-        xdotool type --delay 20 "ann"
-        xdotool key Tab Tab
-        xdotool type --delay 20 "o'neil"
+        enter_reading "${MAIN}" "${day}" "${month}" "${year}" "ann" "o'neil"
     else
-        # From the first name: middle name, last name, then the month, day and year lists.
-        xdotool key Tab Tab Tab
-        pick $((month - 1))
-        xdotool key Tab
-        pick $((day - 1))
-        xdotool key Tab
-        pick $((year - 1900))
+        enter_reading "${MAIN}" "${day}" "${month}" "${year}"
     fi
     first=0
     xdotool key alt+n
@@ -61,7 +48,7 @@ for reading in "${readings[@]}"; do
     xdotool key ctrl+a ctrl+c
     wait_until 30 eval '! clipboard_empty' || fail "the report could not be copied"
     clipboard >"${ROOT}/report"
-    "${PROGRAM}" --report "${day}" "${months[month - 1]}" "${year}" >"${ROOT}/expected"
+    "${PROGRAM}" --report "${day}" "${MONTHS[month - 1]}" "${year}" >"${ROOT}/expected"
     cmp -s "${ROOT}/report" "${ROOT}/expected" ||
         fail "report for ${day} ${month} ${year} differs: $(diff "${ROOT}/expected" "${ROOT}/report" | head -20)"
     printf '%s\n' "${caption1}" "${caption2}" "${caption3}" "${caption4}" >"${ROOT}/captions"
