@@ -105,13 +105,8 @@ void TestStartup::staleLockTakenOver_data() {
     const qint64 deadPid = 2147483645;
     // The first start of all: a null content leaves no lock file.
     QTest::newRow("no lock left behind") << QByteArray();
-#if defined(Q_OS_WIN)
-    const QByteArray host = qgetenv("COMPUTERNAME"); // how QLockFile names the machine there
-#else
-    const QByteArray host = QSysInfo::machineHostName().toUtf8();
-#endif
-    QTest::newRow("crashed instance")
-        << QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n" + host + "\n";
+    // An empty host line: QLockFile takes the lock for this machine's, whatever it calls it.
+    QTest::newRow("crashed instance") << QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n\n";
     // What a power cut during start-up leaves behind.
     QTest::newRow("empty") << QByteArray("");
     QTest::newRow("garbage") << QByteArray("\0\xff\x01 not a lock\n", 15);
@@ -120,7 +115,7 @@ void TestStartup::staleLockTakenOver_data() {
     QTest::newRow("left by an earlier process of this number")
         << QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
                QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toUtf8() +
-               "\n" + host + "\n";
+               "\n\n";
 }
 
 void TestStartup::staleLockTakenOver() {

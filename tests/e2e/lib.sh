@@ -159,3 +159,24 @@ enter_reading() {
         pick $((year - 1900))
     fi
 }
+
+# Where the results window's report lies, in pixels from the window's top left corner.
+REPORT_BOX=(210 140)
+
+# Copies the report of results window $1 through the clipboard, as a user would, into file $2.
+# Windows puts CR LF line breaks on the clipboard; they read as LF.
+copy_report() {
+    focus "$1"
+    xdotool mousemove --window "$1" "${REPORT_BOX[@]}" click 1
+    xdotool key ctrl+a ctrl+c
+    wait_until 30 eval '! clipboard_empty' || fail "the report could not be copied"
+    clipboard | tr -d '\r' >"$2"
+}
+
+# Presses Back in the focused results window of process $2; the main window $1 alone comes back.
+go_back() {
+    local main=$1 pid=$2
+    xdotool key alt+b
+    wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${pid}")" = "${main}" ]' ||
+        fail "Back did not return to the main window alone"
+}

@@ -7,7 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 
 # Places in the fixed layouts, in pixels from the window's top left corner.
-REPORT_BOX=(210 140)
 NAME_BOX=(125 249)
 EMAIL_BOX=(360 249)
 FRIEND_NAME_BOX=(125 273)
@@ -43,11 +42,7 @@ for reading in "${readings[@]}"; do
     RESULTS=$(wait_replaced "${MAIN}" "${PID}") || fail "no results window for ${day} ${month} ${year}"
     expect_titles "${PID}"
 
-    focus "${RESULTS}"
-    xdotool mousemove --window "${RESULTS}" "${REPORT_BOX[@]}" click 1
-    xdotool key ctrl+a ctrl+c
-    wait_until 30 eval '! clipboard_empty' || fail "the report could not be copied"
-    clipboard >"${ROOT}/report"
+    copy_report "${RESULTS}" "${ROOT}/report"
     "${PROGRAM}" --report "${day}" "${MONTHS[month - 1]}" "${year}" >"${ROOT}/expected"
     cmp -s "${ROOT}/report" "${ROOT}/expected" ||
         fail "report for ${day} ${month} ${year} differs: $(diff "${ROOT}/expected" "${ROOT}/report" | head -20)"
@@ -62,9 +57,7 @@ for reading in "${readings[@]}"; do
     xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 20)) $((REPORT_BOX[1] + 10))
     wait_until 30 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
 
-    xdotool key alt+b
-    wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
-        fail "Back did not return to the main window alone"
+    go_back "${MAIN}" "${PID}"
 done
 
 # Replaces the focused box's text with $1 through the clipboard. Text outside the keyboard map

@@ -17,9 +17,7 @@ xdotool type --delay 20 "lee"
 xdotool key alt+n
 RESULTS=$(wait_replaced "${MAIN}" "${PID}") || fail "no results window"
 focus "${RESULTS}"
-xdotool key alt+b
-wait_until 30 eval '[ "$(visible_windows "${TITLE}" "${PID}")" = "${MAIN}" ]' ||
-    fail "Back did not return to the main window alone"
+go_back "${MAIN}" "${PID}"
 
 focus "${MAIN}"
 xdotool key alt+f x

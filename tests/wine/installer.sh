@@ -34,13 +34,11 @@ wine "${setup}" /S || fail "the silent install failed"
 wait_until 60 test -f "${folder}/bin/DIDadiDizaruvaVudiro.exe" || fail "no program in ${folder}"
 shortcut=$(cd "${drive}" && find . -path '*/Start Menu/Programs/*' -name 'ZT Phasewise.lnk' | head -1)
 [ -n "${shortcut}" ] || fail "no Start-menu entry"
-echo "installed: ${folder}, Start menu: ${shortcut}"
 version=$(wine "${folder}/bin/DIDadiDizaruvaVudiro.exe" --version 2>&1 | tr -d '\r') || true
 [ "${version}" = "${expected_version}" ] || fail "--version of the installed program: '${version}'"
 
 # The uninstaller copies itself away and returns at once; its copy removes the rest.
 wine "${folder}/Uninstall.exe" /S || fail "the silent uninstall failed"
-wait_until 120 eval "! test -e '${folder}'" || fail "left behind: $(find "${folder}")"
-wait_until 60 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null' ||
+wait_until 120 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null' ||
     fail "the uninstall left files: $(diff "${work}/before" "${work}/after")"
 echo "PASS: installed silently, answered --version, uninstalled without a trace"
