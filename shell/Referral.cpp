@@ -1,7 +1,6 @@
 #include "Referral.h"
 
 #include "Blanks.h"
-#include "ShowMessage.h"
 #include "WebPages.h"
 
 #include <QUrl>
@@ -17,11 +16,6 @@ bool IsFilledIn(const QString &value, const QString &placeholder) {
 QString QueryValue(const QString &value) {
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
-
-bool Refuse(const QString &message) {
-    ShowMessage(message, MessageIcon::Error, MessageButtons::Ok);
-    return false;
-}
 } // namespace
 
 const Referral &ReferralPlaceholders() {
@@ -35,14 +29,14 @@ const Referral &ReferralPlaceholders() {
     return placeholders;
 }
 
-bool CheckReferralAddresses(const Referral &referral) {
+QString CheckReferralAddresses(const Referral &referral) {
     if (referral.email == referral.friendEmail)
-        return Refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+        return QStringLiteral("Please Enter Distinct Email Addresses");
     if (!referral.email.contains(u'@') || !referral.friendEmail.contains(u'@'))
-        return Refuse(QStringLiteral("Please Enter Proper Email Address"));
+        return QStringLiteral("Please Enter Proper Email Address");
     if (!referral.email.contains(u'.') || !referral.friendEmail.contains(u'.'))
-        return Refuse(QStringLiteral("Please Enter Proper Email Address"));
-    return true;
+        return QStringLiteral("Please Enter Proper Email Address");
+    return {};
 }
 
 QString ReferralAddress(const Referral &referral) {
@@ -55,7 +49,7 @@ QString ReferralAddress(const Referral &referral) {
            QueryValue(site + QStringLiteral("/di-dadi-dizaruva-vudiro/"));
 }
 
-void SubmitReferral(const Referral &referral) {
+QString SubmitReferral(const Referral &referral) {
     const Referral &placeholders = ReferralPlaceholders();
     const struct {
         QString Referral::*field;
@@ -68,10 +62,9 @@ void SubmitReferral(const Referral &referral) {
         {&Referral::friendEmail, QStringLiteral("Please Enter Your Friend's Email")},
     };
     for (const auto &check : checks) {
-        if (!IsFilledIn(referral.*check.field, placeholders.*check.field)) {
-            Refuse(check.message);
-            return;
-        }
+        if (!IsFilledIn(referral.*check.field, placeholders.*check.field))
+            return check.message;
     }
     OpenWebPage(ReferralAddress(referral));
+    return {};
 }

@@ -189,8 +189,11 @@ Referral ClosingWindow::readForm() {
 
 void ClosingWindow::referFriend() {
     const Referral referral = readForm();
-    if (CheckReferralAddresses(referral))
-        SubmitReferral(referral);
+    QString problem = CheckReferralAddresses(referral);
+    if (problem.isEmpty())
+        problem = SubmitReferral(referral);
+    if (!problem.isEmpty())
+        ShowMessage(problem, MessageIcon::Error, MessageButtons::Ok);
 }
 
 // The window opens on Exit each time the program shows it. Back shows it and hides it again at

@@ -1,9 +1,7 @@
-#include "UpdateReminder.h"
-#include "WebPages.h"
+#include "UpdateSchedule.h"
 
 #include "Branding.h"
 #include "Clock.h"
-#include "ShowMessage.h"
 
 #include <QSettings>
 
@@ -21,7 +19,7 @@ bool storeDate(QSettings &settings, QDate date) {
 }
 } // namespace
 
-void CheckUpdateReminder() {
+bool UpdateQuestionDue() {
     // The default format is the native one; tests switch it to files in a folder of their own.
     // The program's name serves as both organisation and application, so that no store keeps the
     // date among another organisation's defaults.
@@ -34,21 +32,12 @@ void CheckUpdateReminder() {
     // A value that is not a date (hand-edited, or from another format) counts as a first run.
     if (!last.isValid()) {
         storeDate(settings, today);
-        return;
+        return false;
     }
     const qint64 days = today.daysTo(last);
     if (days >= -14 && days <= 14)
-        return;
-
-    // Today is stored before asking: a store that cannot keep it would otherwise bring the
-    // question back at every start, so then the question is not asked at all.
-    if (!storeDate(settings, today))
-        return;
-
-    const MessageAnswer answer =
-        ShowMessage(QStringLiteral("There maybe an update to this software available\r"
-                                   "Do you want to check for an update?"),
-                    MessageIcon::Information, MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes)
-        OpenWebPage(WebPage::Download);
+        return false;
+    // Today is stored before asking, so a question left open when the program is ended does not
+    // come back at the next start.
+    return storeDate(settings, today);
 }
