@@ -35,15 +35,13 @@ void RunStartup(const QString &lockPath) {
         return;
 
     auto *main = new MainWindow;
-    Program::SetMainWindow(main);
     main->show();
 
-    CoBrand_Randomize();
+    CoBrand_Randomize(*main);
 }
 
-int CoBrand_Randomize() {
+int CoBrand_Randomize(MainWindow &main) {
     const int drawn = std::clamp(1 + static_cast<int>(6 * Rnd()), 1, 6);
-    if (MainWindow *main = Program::CurrentMainWindow())
-        main->bringOfferToFront(drawn % 2 == 0);
+    main.bringOfferToFront(drawn % 2 == 0);
     return drawn;
 }

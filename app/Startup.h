@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class MainWindow;
+
 // The program's entry. RunStartup refuses a second instance, seeds the random numbers, runs the
 // update reminder, shows the main window and lets CoBrand_Randomize pick which promotional label
 // lies in front. The way out is Program::EndProgram.
@@ -15,4 +17,4 @@ void SetUpApplication();
 
 // Draws a number from 1 to 6: an even one brings the fully branded offer to the front of the main
 // window, an odd one the co-branding offer. Returns the number drawn.
-int CoBrand_Randomize();
+int CoBrand_Randomize(MainWindow &main);

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextDocument>
 #include <utility>
 
@@ -194,18 +193,6 @@ void ClosingWindow::referFriend() {
         problem = SubmitReferral(referral);
     if (!problem.isEmpty())
         ShowMessage(problem, MessageIcon::Error, MessageButtons::Ok);
-}
-
-// The window opens on Exit each time the program shows it. Back shows it and hides it again at
-// once, and under a window manager (Openbox, at least) its focus was found on the next control
-// afterwards, so that leaving opened it there and Enter led to the web page. A showing by the
-// desktop (say, after minimising) keeps the focus where the user left it.
-void ClosingWindow::showEvent(QShowEvent *event) {
-    if (!event->spontaneous()) {
-        if (QWidget *first = FirstFocusControl(this))
-            first->setFocus(Qt::ActiveWindowFocusReason);
-    }
-    QWidget::showEvent(event);
 }
 
 void ClosingWindow::closeEvent(QCloseEvent *event) {

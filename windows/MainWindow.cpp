@@ -168,8 +168,10 @@ void MainWindow::startReading() {
     hide();
 
     // A closed results window may still await deletion; each reading gets a fresh one.
-    if (!results || !results->isVisible())
+    if (!results || !results->isVisible()) {
         results = new ResultsWindow;
+        connect(results, &ResultsWindow::wentBack, this, &MainWindow::returnFromResults);
+    }
     results->show();
 
     // The lists only offer valid texts, so a refused reading means a broken build: the window
@@ -185,9 +187,15 @@ void MainWindow::startReading() {
     results->showReport(report);
 }
 
+// Closing this window is what brings up the closing window.
 void MainWindow::leave() {
-    Program::ShowClosingWindow();
     close();
+}
+
+// The window was only hidden, so the names and the date are as the user left them.
+void MainWindow::returnFromResults() {
+    show();
+    activateWindow();
 }
 
 void MainWindow::bringOfferToFront(bool fullBrand) {

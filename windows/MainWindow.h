@@ -25,6 +25,7 @@ public:
 public Q_SLOTS:
     void startReading();
     void leave();
+    void returnFromResults();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,47 +1,40 @@
 #include "Program.h"
 
 #include "ClosingWindow.h"
-#include "MainWindow.h"
 
 #include <QApplication>
 #include <QPointer>
 
 namespace {
-QPointer<MainWindow> mainWindow;
-QPointer<ClosingWindow> closingWindow;
 std::function<void()> endProgramHook;
 bool ending = false;
+
+ClosingWindow *ClosingWindowMadeOnce() {
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels) {
+        if (auto *closing = qobject_cast<ClosingWindow *>(window))
+            return closing;
+    }
+    return new ClosingWindow;
+}
 } // namespace
 
 namespace Program {
 
-void SetMainWindow(MainWindow *window) {
-    mainWindow = window;
-}
-
-MainWindow *CurrentMainWindow() {
-    return mainWindow.data();
-}
-
-ClosingWindow *CurrentClosingWindow() {
-    return closingWindow.data();
+void LoadClosingWindow() {
+    if (!ending)
+        ClosingWindowMadeOnce();
 }
 
 void ShowClosingWindow() {
     // While the program ends, windows close without bringing up any other.
     if (ending)
         return;
-    if (!closingWindow)
-        closingWindow = new ClosingWindow;
+    ClosingWindow *closingWindow = ClosingWindowMadeOnce();
     closingWindow->show();
     // The window the user was in has just gone; the keyboard should reach the way out.
     closingWindow->raise();
     closingWindow->activateWindow();
-}
-
-void HideClosingWindow() {
-    if (closingWindow)
-        closingWindow->hide();
 }
 
 void EndProgram() {
@@ -77,11 +70,8 @@ bool IsEnding() {
     return ending;
 }
 
-void SetEnding(bool value) {
-    ending = value;
-}
-
-void SetEndProgramHookForTesting(std::function<void()> hook) {
+void ResetForTesting(std::function<void()> hook) {
+    ending = false;
     endProgramHook = std::move(hook);
 }
 

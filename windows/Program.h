@@ -1,25 +1,22 @@
 #pragma once
 #include <functional>
 
-class MainWindow;
-class ClosingWindow;
-
-// The windows that outlive a single handler, and the program's one way out. The closing window is
-// created on its first showing and then only hidden and shown until the program ends.
+// The program's one way out and the window it passes through. The closing window is created on
+// the first occasion and then lives, hidden or shown, until the program ends; it is one of the
+// application's top-level windows, found there, so no window has to hold on to another.
 namespace Program {
-void SetMainWindow(MainWindow *window);
-MainWindow *CurrentMainWindow();
+// Creates the closing window, hidden, unless it exists: a results window left by Back has its
+// closing window made, with its one promotional text, but not shown.
+void LoadClosingWindow();
+// Creates the closing window if need be, then shows and activates it.
+void ShowClosingWindow();
 
-ClosingWindow *CurrentClosingWindow(); // null until first shown
-void ShowClosingWindow();              // creates it on first use, then shows and activates it
-void HideClosingWindow();
-
-// Closes every window and leaves the event loop; the process ends when main returns. Calls made
-// while the program is already ending do nothing.
+// Closes every window and leaves the event loop; the process ends when main returns. While the
+// program is ending, closing a window brings up no other and calls made again do nothing.
 void EndProgram();
 bool IsEnding();
 
-// Tests put the program back to running, and may count calls to EndProgram instead of ending.
-void SetEnding(bool ending);
-void SetEndProgramHookForTesting(std::function<void()> hook);
+// The one seam for tests, which run many start-ups and ends in one process: puts the program back
+// to running and, given a hook, lets EndProgram call it instead of ending.
+void ResetForTesting(std::function<void()> endProgramHook = {});
 } // namespace Program

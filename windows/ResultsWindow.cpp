@@ -3,7 +3,6 @@
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
-#include "MainWindow.h"
 #include "Program.h"
 #include "WebLink.h"
 #include "WebPages.h"
@@ -64,18 +63,17 @@ bool ResultsWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void ResultsWindow::goBack() {
-    // Closing runs the close handling below, which brings up the closing window; Back then
-    // returns to the main window and tucks the closing window away until the user leaves.
+    goingBack = true;
     close();
-    MainWindow *main = Program::CurrentMainWindow();
-    if (main)
-        main->show();
-    Program::HideClosingWindow();
-    if (main)
-        main->activateWindow();
+    Q_EMIT wentBack();
 }
 
 void ResultsWindow::closeEvent(QCloseEvent *event) {
-    Program::ShowClosingWindow();
+    // Closing this window is the way out of the program, except by Back, which only makes the
+    // closing window for later.
+    if (goingBack)
+        Program::LoadClosingWindow();
+    else
+        Program::ShowClosingWindow();
     event->accept();
 }

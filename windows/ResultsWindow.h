@@ -5,7 +5,8 @@ class QPlainTextEdit;
 
 // The results window: a read-only viewer of one report, filled by the main window's Next.
 // Every mouse event over the report and every change of its text empties the clipboard;
-// copying with the keyboard is left alone. Closing the window, by Back or otherwise, deletes it.
+// copying with the keyboard is left alone. Closing the window, by Back or otherwise, deletes it;
+// closed otherwise, it brings up the closing window.
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -17,10 +18,15 @@ public:
 public Q_SLOTS:
     void goBack();
 
+Q_SIGNALS:
+    // Back: this window has closed and the window that filled it should show itself again.
+    void wentBack();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPlainTextEdit *display = nullptr;
+    bool goingBack = false;
 };

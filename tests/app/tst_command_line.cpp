@@ -4,7 +4,6 @@
 #include "BuildConfig.h"
 #include "LayoutBuilder.h"
 #include "MainWindow.h"
-#include "Program.h"
 #include "ProgramState.h"
 #include "ResultsWindow.h"
 #include "ShowMessage.h"
@@ -162,7 +161,6 @@ QString TestCommandLine::windowAnswer(const QString &day, const QString &month, 
                                       bool *accepted) {
     state.init([] {});
     QPointer<MainWindow> main = new MainWindow;
-    Program::SetMainWindow(main);
     MessageCapture::start();
     // Names are needed for the date checks to be reached.
     RequireControl<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("ANN"));

@@ -90,7 +90,7 @@ void TestStartup::secondInstanceRefused() {
              (QList<MessageCapture::Asked>{{u"Application is already running"_qs,
                                             MessageIcon::Information, MessageButtons::Ok}}));
     QVERIFY(Program::IsEnding());
-    QCOMPARE(Program::CurrentMainWindow(), nullptr);
+    QCOMPARE(TopLevelWindow<MainWindow>(), nullptr);
     QVERIFY(VisibleWindows().isEmpty());
     QCOMPARE(running.isLocked(), lock.startsWith(u"held"));
     QVERIFY(QFile::exists(lockPath()));
@@ -133,8 +133,8 @@ void TestStartup::staleLockTakenOver() {
     RunStartup(lockPath());
 
     QVERIFY(MessageCapture::asked().isEmpty());
-    QVERIFY(Program::CurrentMainWindow());
-    QVERIFY(Program::CurrentMainWindow()->isVisible());
+    QVERIFY(TopLevelWindow<MainWindow>());
+    QVERIFY(TopLevelWindow<MainWindow>()->isVisible());
     QVERIFY(!Program::IsEnding());
     // The lock is ours now: any other claimant is refused.
     QVERIFY(!QLockFile(lockPath()).tryLock(0));
@@ -235,7 +235,7 @@ void TestStartup::terminationSignalEndsProgram() {
 
 void TestStartup::coBrandStackingFollowsDraw() {
     RunStartup(lockPath());
-    MainWindow *main = Program::CurrentMainWindow();
+    MainWindow *main = TopLevelWindow<MainWindow>();
     QVERIFY(main);
 
     int fullBrandInFront = 0;
@@ -244,7 +244,7 @@ void TestStartup::coBrandStackingFollowsDraw() {
     for (quint32 seed = 1; seed <= launches; ++seed) {
         Control<LinkLabel>(main, "lblCobrand")->raise(); // as the layout creates it
         PinRandomSeedForTesting(seed);
-        const int number = CoBrand_Randomize();
+        const int number = CoBrand_Randomize(*main);
 
         drawn.insert(number);
         const bool even = number % 2 == 0;
@@ -258,26 +258,26 @@ void TestStartup::coBrandStackingFollowsDraw() {
              qPrintable(QString::number(fullBrandInFront)));
 
     PinRandomSeedForTesting(7);
-    CoBrand_Randomize();
+    CoBrand_Randomize(*main);
     const QString first = FrontLabel(main);
     PinRandomSeedForTesting(7);
-    CoBrand_Randomize();
+    CoBrand_Randomize(*main);
     QCOMPARE(FrontLabel(main), first);
 }
 
 void TestStartup::endProgramClosesEverythingOnce() {
     RunStartup(lockPath());
-    QPointer<MainWindow> main = Program::CurrentMainWindow();
+    QPointer<MainWindow> main = TopLevelWindow<MainWindow>();
     QVERIFY(main);
     main->hide(); // as during a reading
     Program::ShowClosingWindow();
-    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
+    QPointer<ClosingWindow> closing = TopLevelWindow<ClosingWindow>();
     QVERIFY(closing && closing->isVisible());
 
     ShowCounter counter;
     qApp->installEventFilter(&counter);
 
-    // Through the registry, as the closing window's Exit button reaches it.
+    // As the closing window's Exit button reaches it, and a second time from a close handler.
     const int exitCode = RunInApplicationLoop([] {
         Program::EndProgram();
         Program::EndProgram();
@@ -315,7 +315,7 @@ void TestStartup::dueReminderAskedOnceBeforeMainWindow() {
     bool mainWindowExisted = true;
     QList<QWidget *> visibleWhenOpened{nullptr};
     recorder.onOpen = [&](const QUrl &) {
-        mainWindowExisted = Program::CurrentMainWindow() != nullptr;
+        mainWindowExisted = TopLevelWindow<MainWindow>() != nullptr;
         visibleWhenOpened = VisibleWindows();
     };
     MessageCapture::queueAnswer(MessageAnswer::Yes);
@@ -332,8 +332,8 @@ void TestStartup::dueReminderAskedOnceBeforeMainWindow() {
                  QStringLiteral("/di-dadi-dizaruva-vudiro/download-di-dadi-dizaruva-vudiro.html"));
     QVERIFY(!mainWindowExisted);
     QVERIFY(visibleWhenOpened.isEmpty());
-    QVERIFY(Program::CurrentMainWindow());
-    QVERIFY(Program::CurrentMainWindow()->isVisible());
+    QVERIFY(TopLevelWindow<MainWindow>());
+    QVERIFY(TopLevelWindow<MainWindow>()->isVisible());
 }
 
 ZT_TEST_MAIN(TestStartup)

@@ -15,14 +15,13 @@ void ProgramState::init(std::function<void()> endProgramHook) {
     settings.clear();
     recorder.clear();
     MessageCapture::start();
-    Program::SetEndProgramHookForTesting(std::move(endProgramHook));
+    Program::ResetForTesting(std::move(endProgramHook));
 }
 
 void ProgramState::cleanup() {
     CloseAllTopLevelWindows();
     SingleInstance::Release();
-    Program::SetEnding(false);
-    Program::SetEndProgramHookForTesting({});
+    Program::ResetForTesting();
     PinRandomSeedForTesting(std::nullopt);
     SetTodayForTesting(std::nullopt);
     recorder.onOpen = nullptr;

@@ -59,6 +59,17 @@ template <class T> T *Control(const QObject *window, const char *name) {
 // The top-level windows now visible.
 QList<QWidget *> VisibleWindows();
 
+// The program's top-level window of this class, shown or hidden, or null; windows find the
+// closing window the same way.
+template <class T> T *TopLevelWindow() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *found = qobject_cast<T *>(window))
+            return found;
+    }
+    return nullptr;
+}
+
 // Counts windows that appear while it is installed as an application event filter, to prove that
 // leaving shows nothing on the way out.
 struct ShowCounter : QObject {

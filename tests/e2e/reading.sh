@@ -12,6 +12,12 @@ EMAIL_BOX=(360 249)
 FRIEND_NAME_BOX=(125 273)
 FRIEND_EMAIL_BOX=(360 273)
 
+# Every window mapped on the screen, recorded from outside the program.
+stdbuf -oL xev -root -event substructure >"${ROOT}/maps" 2>&1 &
+PIDS+=($!)
+# Times window $1 was mapped.
+times_mapped() { grep -A1 '^MapNotify' "${ROOT}/maps" | grep -c "window $(printf '0x%x' "$1")," || true; }
+
 start_program
 PID=${STARTED}
 MAIN=$(wait_windows 1 "${TITLE}" "${PID}")
@@ -81,6 +87,10 @@ focus "${MAIN}"
 xdotool key alt+f x
 CLOSING=$(wait_replaced "${MAIN}" "${PID}") || fail "File, Exit did not bring up the closing window alone"
 expect_titles "${PID}"
+# Mapped once, now: none of the Backs above brought it up, not even for a moment.
+[ "$(times_mapped "${MAIN}")" -eq $((${#readings[@]} + 1)) ] || fail "map recording: $(cat "${ROOT}/maps")"
+[ "$(times_mapped "${CLOSING}")" -eq 1 ] ||
+    fail "the closing window was mapped $(times_mapped "${CLOSING}") times"
 
 # From Exit: the check box, then the name, the button, the e-mail, the friend's e-mail and name.
 # The message box stays untouched, as it lies out of sight.

@@ -3,7 +3,6 @@
 #include "ClosingWindow.h"
 #include "LayoutBuilder.h"
 #include "Layouts.h"
-#include "Program.h"
 #include "ProgramState.h"
 #include "Random.h"
 #include "ShowMessage.h"
@@ -104,13 +103,6 @@ void TestClosingWindow::opensWithFocusOnExit() {
     auto *exit = Control<QPushButton>(window.get(), "cmdClose");
     QTRY_COMPARE(QApplication::focusWidget(), exit);
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-
-    // Back shows the window and hides it at once; under a window manager its focus can move on
-    // meanwhile. Shown again to leave, it opens on Exit all the same.
-    Control<QPushButton>(window.get(), "Check1")->setFocus();
-    window->hide();
-    window->show();
-    QTRY_COMPARE(window->focusWidget(), exit);
 }
 
 void TestClosingWindow::promotionalTextPinnedBySeed_data() {

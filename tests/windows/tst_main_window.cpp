@@ -96,7 +96,7 @@ private Q_SLOTS:
     void leavingMainWindow();
     void fileExitByKeyboard();
     void closingResultsByTitleBar();
-    void closingWindowCreatedOnceAndQuietWhileEnding();
+    void closingWindowMadeOnce();
 
     void links_data();
     void links();
@@ -127,7 +127,6 @@ void TestMainWindow::initTestCase() {
 void TestMainWindow::init() {
     state.init([this] { ++endProgramCalls; });
     main = new MainWindow;
-    Program::SetMainWindow(main);
     main->show();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -343,8 +342,8 @@ void TestMainWindow::nextThenBackKeepsEntries() {
 
     QVERIFY(main->isVisible());
     QTRY_VERIFY(results.isNull());
-    QVERIFY(Program::CurrentClosingWindow());
-    QVERIFY(!Program::CurrentClosingWindow()->isVisible());
+    QVERIFY(TopLevelWindow<ClosingWindow>());
+    QVERIFY(!TopLevelWindow<ClosingWindow>()->isVisible());
     QCOMPARE(endProgramCalls, 0);
     QCOMPARE(control<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
     QCOMPARE(control<QLineEdit>("txtMiddleName")->text(), QStringLiteral("B"));
@@ -465,10 +464,10 @@ void TestMainWindow::leavingMainWindow() {
     else
         main->close();
 
-    QVERIFY(Program::CurrentClosingWindow());
-    QVERIFY(Program::CurrentClosingWindow()->isVisible());
+    QVERIFY(TopLevelWindow<ClosingWindow>());
+    QVERIFY(TopLevelWindow<ClosingWindow>()->isVisible());
     QTRY_VERIFY(main.isNull());
-    QCOMPARE(Program::CurrentMainWindow(), nullptr);
+    QCOMPARE(TopLevelWindow<MainWindow>(), nullptr);
     QCOMPARE(endProgramCalls, 0);
     QVERIFY(!Program::IsEnding());
     QVERIFY(MessageCapture::asked().isEmpty());
@@ -481,8 +480,8 @@ void TestMainWindow::fileExitByKeyboard() {
     QTest::keyClick(file, Qt::Key_X);
 
     QTRY_VERIFY(main.isNull());
-    QVERIFY(Program::CurrentClosingWindow());
-    QVERIFY(Program::CurrentClosingWindow()->isVisible());
+    QVERIFY(TopLevelWindow<ClosingWindow>());
+    QVERIFY(TopLevelWindow<ClosingWindow>()->isVisible());
 }
 
 void TestMainWindow::closingResultsByTitleBar() {
@@ -492,33 +491,25 @@ void TestMainWindow::closingResultsByTitleBar() {
 
     QVERIFY(results->close());
 
-    QVERIFY(Program::CurrentClosingWindow());
-    QVERIFY(Program::CurrentClosingWindow()->isVisible());
+    QVERIFY(TopLevelWindow<ClosingWindow>());
+    QVERIFY(TopLevelWindow<ClosingWindow>()->isVisible());
     QTRY_VERIFY(results.isNull());
     QVERIFY(main);
     QVERIFY(!main->isVisible());
     QCOMPARE(endProgramCalls, 0);
 }
 
-void TestMainWindow::closingWindowCreatedOnceAndQuietWhileEnding() {
-    QCOMPARE(Program::CurrentClosingWindow(), nullptr);
-    Program::ShowClosingWindow();
-    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
+void TestMainWindow::closingWindowMadeOnce() {
+    QCOMPARE(TopLevelWindow<ClosingWindow>(), nullptr);
+    Program::LoadClosingWindow();
+    QPointer<ClosingWindow> closing = TopLevelWindow<ClosingWindow>();
     QVERIFY(closing);
-    QVERIFY(closing->isVisible());
+    QVERIFY(!closing->isVisible());
 
-    Program::HideClosingWindow();
-    QVERIFY(!closing->isVisible());
     Program::ShowClosingWindow();
-    QCOMPARE(Program::CurrentClosingWindow(), closing.data());
+    Program::LoadClosingWindow();
+    QCOMPARE(TopLevelWindow<ClosingWindow>(), closing.data());
     QVERIFY(closing->isVisible());
-
-    Program::HideClosingWindow();
-    Program::SetEnding(true);
-    Program::ShowClosingWindow();
-    QVERIFY(!closing->isVisible());
-    main->close();
-    QVERIFY(!closing->isVisible());
 }
 
 void TestMainWindow::links_data() {

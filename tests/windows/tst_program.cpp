@@ -87,7 +87,7 @@ void TestProgram::readBackReadAgainAndLeave() {
     RunStartup(lockPath());
     // Whatever the update reminder asked at start-up is no concern here.
     MessageCapture::start();
-    QPointer<MainWindow> main = Program::CurrentMainWindow();
+    QPointer<MainWindow> main = TopLevelWindow<MainWindow>();
     QVERIFY(main);
     QTest::keyClicks(Control<QLineEdit>(main, "txtFirstName"), QStringLiteral("ann"));
     QTest::keyClicks(Control<QLineEdit>(main, "txtLastName"), QStringLiteral("lee"));
@@ -97,7 +97,7 @@ void TestProgram::readBackReadAgainAndLeave() {
     QTest::mouseClick(Control<QPushButton>(results, "cmdback"), Qt::LeftButton);
     QTRY_VERIFY(results.isNull());
     QVERIFY(main->isVisible());
-    QPointer<ClosingWindow> closing = Program::CurrentClosingWindow();
+    QPointer<ClosingWindow> closing = TopLevelWindow<ClosingWindow>();
     QVERIFY(closing);
     QVERIFY(!closing->isVisible());
     QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
@@ -106,7 +106,7 @@ void TestProgram::readBackReadAgainAndLeave() {
     QVERIFY(results);
     QVERIFY(results->close());
     QTRY_VERIFY(results.isNull());
-    QCOMPARE(Program::CurrentClosingWindow(), closing.data());
+    QCOMPARE(TopLevelWindow<ClosingWindow>(), closing.data());
     QVERIFY(closing->isVisible());
     QVERIFY(!main->isVisible());
     QCOMPARE(Control<QLabel>(closing, "Label2")->text(), promotion);
