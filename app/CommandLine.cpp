@@ -33,9 +33,10 @@ int PrintReport(const QString &day, const QString &month, const QString &year, s
                 std::ostream &err) {
     const int dayNumber = ListNumber(day);
     const int yearNumber = ListNumber(year);
-    const pinnacle::DateCheck check = pinnacle::CheckDate(
-        dayNumber < 0 ? -1 : dayNumber - pinnacle::FirstDay, MonthPosition(month),
-        yearNumber < 0 ? -1 : yearNumber - pinnacle::FirstYear);
+    const int dayPosition = dayNumber < 0 ? -1 : dayNumber - pinnacle::FirstDay;
+    const int monthPosition = MonthPosition(month);
+    const int yearPosition = yearNumber < 0 ? -1 : yearNumber - pinnacle::FirstYear;
+    const pinnacle::DateCheck check = pinnacle::CheckDate(dayPosition, monthPosition, yearPosition);
     if (check != pinnacle::DateCheck::Accepted) {
         err << pinnacle::DateCheckMessage(check);
         const auto named = [](const QString &value) { return '"' + value.toStdString() + '"'; };
@@ -52,7 +53,7 @@ int PrintReport(const QString &day, const QString &month, const QString &year, s
     }
 
     std::string report = pinnacle::ComposeReport(
-        pinnacle::ComputePinnacles(day.toStdString(), month.toStdString(), year.toStdString()));
+        pinnacle::ComputePinnacles(pinnacle::DateAt(dayPosition, monthPosition, yearPosition)));
     // Plain text for a terminal or a pipe: the report's CR LF line breaks become LF.
     report.erase(std::remove(report.begin(), report.end(), '\r'), report.end());
     out << report;

@@ -32,6 +32,12 @@ DateCheck CheckDate(int dayPosition, int monthPosition, int yearPosition) {
     return DateCheck::Accepted;
 }
 
+BirthDate DateAt(int dayPosition, int monthPosition, int yearPosition) {
+    return {static_cast<std::int16_t>(FirstDay + dayPosition),
+            static_cast<std::int16_t>(1 + monthPosition),
+            static_cast<std::int16_t>(FirstYear + yearPosition)};
+}
+
 std::string_view DateCheckMessage(DateCheck check) {
     switch (check) {
     case DateCheck::Accepted:

@@ -2,9 +2,17 @@
 // The birth dates a reading accepts: what the main window's three lists offer, less the days its
 // date rules refuse. The main window and the command line both check a date here, so they accept
 // the same dates and refuse the others with the same messages.
+#include <cstdint>
 #include <string_view>
 
 namespace pinnacle {
+
+// A birth date as numbers: the day of the month, the month from 1 (January) to 12, the year.
+struct BirthDate {
+    std::int16_t day = 0;
+    std::int16_t month = 0;
+    std::int16_t year = 0;
+};
 
 // The lists offer the days 1 to 31, the twelve MonthNames and the years 1900 to 2050.
 inline constexpr int FirstDay = 1;
@@ -25,6 +33,9 @@ enum class DateCheck {
 // and 1900. A position outside its list counts as no pick; the day is looked at first, then the
 // month, then the year.
 DateCheck CheckDate(int dayPosition, int monthPosition, int yearPosition);
+
+// The date at list positions that CheckDate accepts.
+BirthDate DateAt(int dayPosition, int monthPosition, int yearPosition);
 
 // The main window's message for a refused date; empty for Accepted.
 std::string_view DateCheckMessage(DateCheck check);

@@ -81,6 +81,11 @@ std::int16_t WholeNumber(std::string_view what, std::string_view text) {
     return value;
 }
 
+// October, November and December count as 1, 2 and 3, as in a digit sum of 10, 11 and 12.
+std::int16_t MonthNumberAt(std::size_t position) {
+    return static_cast<std::int16_t>(position % 9 + 1);
+}
+
 } // namespace
 
 std::int16_t ReduceNumber(std::int16_t n) {
@@ -101,31 +106,45 @@ std::int16_t ReduceNumber(std::int16_t n) {
 std::int16_t MonthNumber(std::string_view text) {
     for (std::size_t i = 0; i < MonthNames.size(); ++i) {
         if (text == MonthNames[i]) {
-            return static_cast<std::int16_t>(i % 9 + 1);
+            return MonthNumberAt(i);
         }
     }
     return 0;
 }
 
-PinnacleSet ComputePinnacles(std::string_view day, std::string_view month, std::string_view year) {
-    const std::int16_t d = WholeNumber("day", day);
-    const std::int16_t m = MonthNumber(TrimBlanks(month));
-    const std::int16_t y = WholeNumber("year", year);
-
-    const auto named = [](std::string_view a, std::string_view aText, std::string_view b,
-                          std::string_view bText) {
-        return [=] {
-            return std::string(a) + " " + Quoted(aText) + " and " + std::string(b) + " " +
-                   Quoted(bText);
-        };
-    };
-
+namespace {
+// Day, month number and year to the four pinnacles; `named` names the day ('d'), month ('m') or
+// year ('y') for the message of a sum beyond the 16-bit range.
+template <typename Named> PinnacleSet Pinnacles(int day, int month, int year, Named named) {
+    const auto both = [&](char a, char b) { return [=] { return named(a) + " and " + named(b); }; };
     PinnacleSet set;
-    set.first = ReduceNumber(CheckedAdd(m, d, named("month", month, "day", day)));
-    set.second = ReduceNumber(CheckedAdd(d, y, named("day", day, "year", year)));
+    set.first = ReduceNumber(CheckedAdd(month, day, both('m', 'd')));
+    set.second = ReduceNumber(CheckedAdd(day, year, both('d', 'y')));
     set.third = ReduceNumber(CheckedAdd(set.first, set.second));
-    set.fourth = ReduceNumber(CheckedAdd(m, y, named("month", month, "year", year)));
+    set.fourth = ReduceNumber(CheckedAdd(month, year, both('m', 'y')));
     return set;
+}
+} // namespace
+
+PinnacleSet ComputePinnacles(std::string_view day, std::string_view month, std::string_view year) {
+    const auto named = [=](char operand) {
+        return operand == 'd'   ? "day " + Quoted(day)
+               : operand == 'm' ? "month " + Quoted(month)
+                                : "year " + Quoted(year);
+    };
+    return Pinnacles(WholeNumber("day", day), MonthNumber(TrimBlanks(month)),
+                     WholeNumber("year", year), named);
+}
+
+PinnacleSet ComputePinnacles(const BirthDate &date) {
+    const bool inList = date.month >= 1 && date.month <= int(MonthNames.size());
+    const int month = inList ? MonthNumberAt(std::size_t(date.month - 1)) : 0;
+    const auto named = [&](char operand) {
+        return operand == 'd'   ? "day " + std::to_string(date.day)
+               : operand == 'm' ? "month " + std::to_string(date.month)
+                                : "year " + std::to_string(date.year);
+    };
+    return Pinnacles(date.day, month, date.year, named);
 }
 
 } // namespace pinnacle

@@ -2,6 +2,8 @@
 // The pinnacle reading: the three texts of a birth date become four pinnacle numbers
 // (ComputePinnacles), each number gets an age-span caption and a paragraph, and ComposeReport
 // joins them into the text the results window shows. Standard C++ only, no state, no I/O.
+#include "BirthDate.h"
+
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -45,6 +47,10 @@ std::int16_t MonthNumber(std::string_view text);
 // or a sum beyond 32767, throws ReadingError naming the text. Days and years outside the
 // calendar are not refused; a month text that is no month name counts as 0.
 PinnacleSet ComputePinnacles(std::string_view day, std::string_view month, std::string_view year);
+
+// The same reading of a date already in numbers, as the lists and the command line have it once
+// CheckDate has accepted it: nothing is parsed again. A month outside 1 to 12 counts as 0.
+PinnacleSet ComputePinnacles(const BirthDate &date);
 
 // Caption for position 1 to 4 and a number 1 to 9, 11 or 22; empty text for anything else.
 std::string AgeSpanCaption(int position, std::int16_t number);

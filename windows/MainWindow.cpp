@@ -174,16 +174,11 @@ void MainWindow::startReading() {
     }
     results->show();
 
-    // The lists only offer valid texts, so a refused reading means a broken build: the window
-    // then shows an empty report rather than stopping the program.
-    QString report;
-    try {
-        const pinnacle::PinnacleSet set = pinnacle::ComputePinnacles(
-            controls.day->currentText().toStdString(), controls.month->currentText().toStdString(),
-            controls.year->currentText().toStdString());
-        report = QString::fromStdString(pinnacle::ComposeReport(set));
-    } catch (const pinnacle::ReadingError &) {
-    }
+    const pinnacle::BirthDate date =
+        pinnacle::DateAt(controls.day->currentIndex(), controls.month->currentIndex(),
+                         controls.year->currentIndex());
+    const QString report =
+        QString::fromStdString(pinnacle::ComposeReport(pinnacle::ComputePinnacles(date)));
     results->showReport(report);
 }
 

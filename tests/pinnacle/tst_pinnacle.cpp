@@ -545,7 +545,8 @@ void TestPinnacle::reportStructure() {
 }
 
 // Every date the lists offer: each pinnacle lies in its position's set, each value of that set
-// occurs, and the report holds a caption line and a paragraph for each.
+// occurs, the report holds a caption line and a paragraph for each, and the date read from list
+// positions gives the reading of the list texts.
 void TestPinnacle::everyListedDate() {
     const QSet<int> allowed[4] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22},
                                   {1, 2, 3, 4, 5, 6, 7, 8, 9},
@@ -555,10 +556,17 @@ void TestPinnacle::everyListedDate() {
     int readings = 0;
     for (int year = 1900; year <= 2050; ++year) {
         const std::string yearText = std::to_string(year);
-        for (const std::string_view month : pinnacle::MonthNames) {
+        for (const std::string_view &month : pinnacle::MonthNames) {
             for (int day = 1; day <= 31; ++day) {
                 const std::string dayText = std::to_string(day);
                 const PinnacleSet set = pinnacle::ComputePinnacles(dayText, month, yearText);
+                const int monthPosition = int(&month - pinnacle::MonthNames.data());
+                if (pinnacle::ComputePinnacles(
+                        pinnacle::DateAt(day - 1, monthPosition, year - 1900)) != set)
+                    QFAIL(qPrintable(QStringLiteral("%1 %2 %3 differs read from the lists")
+                                         .arg(day)
+                                         .arg(monthPosition)
+                                         .arg(year)));
                 const std::string report = pinnacle::ComposeReport(set);
                 const QList<int> numbers = AsList(set);
                 for (int position = 1; position <= 4; ++position) {
