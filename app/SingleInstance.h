@@ -15,6 +15,6 @@ QString DefaultLockPath();
 // it for the rest of its life and the answer is false.
 bool AnotherInstanceIsRunning(const QString &lockPath);
 
-// Gives the lock up early; only tests need this, the process end releases it anyway.
+// Gives the lock up early, for a Windows session that ends the process before main returns.
 void Release();
 } // namespace SingleInstance

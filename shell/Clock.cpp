@@ -1,5 +1,7 @@
 #include "Clock.h"
 
+#include "TestSeams.h"
+
 namespace {
 std::optional<QDate> &testDate() {
     static std::optional<QDate> date;

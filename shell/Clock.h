@@ -1,7 +1,5 @@
 #pragma once
 #include <QDate>
-#include <optional>
 
-// Today's local date, as the update reminder sees it. Tests pin it.
+// Today's local date, as the update reminder sees it. Tests pin it (TestSeams.h).
 QDate Today();
-void SetTodayForTesting(std::optional<QDate> date);

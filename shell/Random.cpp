@@ -1,5 +1,7 @@
 #include "Random.h"
 
+#include "TestSeams.h"
+
 #include <chrono>
 #include <random>
 

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "ClosingWindow.h"
+#include "TestSeams.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 
 // The program's one way out and the window it passes through. The closing window is created on
 // the first occasion and then lives, hidden or shown, until the program ends; it is one of the
@@ -15,8 +14,4 @@ void ShowClosingWindow();
 // program is ending, closing a window brings up no other and calls made again do nothing.
 void EndProgram();
 bool IsEnding();
-
-// The one seam for tests, which run many start-ups and ends in one process: puts the program back
-// to running and, given a hook, lets EndProgram call it instead of ending.
-void ResetForTesting(std::function<void()> endProgramHook = {});
 } // namespace Program

@@ -1,6 +1,7 @@
 #include "ShowMessage.h"
 
 #include "Branding.h"
+#include "TestSeams.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,6 @@
 #pragma once
 #include "ShowMessage.h"
+#include "TestSeams.h"
 
 #include <QApplication>
 #include <QList>
