@@ -5,6 +5,7 @@
 #include "LayoutBuilder.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "ProgramIcon.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "UpdateReminder.h"

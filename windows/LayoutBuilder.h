@@ -1,5 +1,4 @@
 #pragma once
-#include <QIcon>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -25,16 +24,6 @@ QObject *RequireNamedObject(const QWidget *window, const char *name, const QMeta
 template <class T> T *RequireControl(const QWidget *window, const char *name) {
     return static_cast<T *>(RequireNamedObject(window, name, T::staticMetaObject));
 }
-
-// The program icon with every size in the resources, so that a title bar, a task bar or a screen
-// at 200 % gets a drawing made for its size rather than a scaled one.
-QIcon ProgramIcon();
-
-// The sizes of the program icon a window frame needs: title bars and task bars up to 200 %, that
-// is 16 to 64 pixels. X11 copies a frame's icon to the server for every window shown, and the 128
-// and 256 pixel drawings would more than double the time a results window takes to appear; a
-// desktop's launcher and switcher take the large sizes from the installed icon theme.
-QIcon ProgramWindowIcon();
 
 // Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
 // weights hold. BuildWindow calls it; calling it again does nothing.

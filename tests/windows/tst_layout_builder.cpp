@@ -3,6 +3,7 @@
 #include "LayoutBuilder.h"
 #include "Layouts.h"
 #include "LinkLabel.h"
+#include "ProgramIcon.h"
 #include "TestSupport.h"
 
 #include <QAccessible>
