@@ -9,6 +9,7 @@
 #include "Random.h"
 #include "ShowMessage.h"
 #include "UpdateReminder.h"
+#include "WindowLook.h"
 
 #include <QApplication>
 #include <algorithm>

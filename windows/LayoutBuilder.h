@@ -25,10 +25,6 @@ template <class T> T *RequireControl(const QWidget *window, const char *name) {
     return static_cast<T *>(RequireNamedObject(window, name, T::staticMetaObject));
 }
 
-// Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
-// weights hold. BuildWindow calls it; calling it again does nothing.
-void InstallFontSubstitutions();
-
 // Puts a control in front of the others in its container; a control it now covers exactly is
 // hidden, so that neither the keyboard nor a screen reader reaches what cannot be seen.
 void BringToFront(QWidget *control);

@@ -5,6 +5,7 @@
 #include "LinkLabel.h"
 #include "ProgramIcon.h"
 #include "TestSupport.h"
+#include "WindowLook.h"
 
 #include <QAccessible>
 #include <QAction>
