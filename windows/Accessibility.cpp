@@ -1,4 +1,5 @@
 #include "Accessibility.h"
+#include "Layouts.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -8,6 +9,13 @@
 
 namespace {
 const char RoleProperty[] = "zt_accessibleRole";
+
+// Labels and buttons are spoken by the text they show, and follow it when it changes; a name of
+// their own would freeze what a screen reader says at the layout's text. A frame keeps its
+// caption as its name: without one Qt would speak it by the caption of the frame around it.
+bool SpeaksItsText(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton;
+}
 
 // A widget spoken in a role of the program's choosing. Links are pressed like buttons.
 class RoleAccessible : public QAccessibleWidget {
@@ -160,4 +168,24 @@ QString WithoutAccessKeys(const QString &caption) {
         text += caption[i];
     }
     return text;
+}
+
+void NameForScreenReaders(QWidget *widget, const ControlRow &row) {
+    if (row.spoken) {
+        widget->setAccessibleName(QString::fromLatin1(row.spoken));
+        return;
+    }
+    const QString caption = WithoutAccessKeys(row.caption);
+    if (SpeaksItsText(row.kind) && !caption.isEmpty())
+        return;
+    widget->setAccessibleName(caption.isEmpty() ? widget->objectName() : caption);
+}
+
+void SpeakShownEntry(QComboBox *list) {
+    QObject::connect(list, &QComboBox::currentTextChanged, list,
+                     [list, shown = QString()](const QString &now) mutable {
+                         QAccessibleTextUpdateEvent event(list, 0, shown, now);
+                         QAccessible::updateAccessibility(&event);
+                         shown = now;
+                     });
 }

@@ -229,13 +229,7 @@ QWidget *MakeControl(const ControlRow &row, const QFont &font, QWidget *parent) 
         SetRoles(list, {QPalette::Button, QPalette::Base}, Colour(row.back, QPalette::Base));
         SetRoles(list, {QPalette::ButtonText, QPalette::Text}, Colour(row.fore, QPalette::Text));
         list->setStyleSheet(ListStyle(row));
-        // A screen reader hears the entry a list now shows as a change of the list's text.
-        QObject::connect(list, &QComboBox::currentTextChanged, list,
-                         [list, shown = QString()](const QString &now) mutable {
-                             QAccessibleTextUpdateEvent event(list, 0, shown, now);
-                             QAccessible::updateAccessibility(&event);
-                             shown = now;
-                         });
+        SpeakShownEntry(list);
         return list;
     }
     case Kind::Button:
@@ -306,24 +300,6 @@ void BuildMenu(QMainWindow *window, const std::vector<MenuRow> &rows) {
 
 bool IsLinkLabel(const ControlRow &row) {
     return row.kind == Kind::Label && (row.look & Look::Link);
-}
-
-// Labels and buttons are spoken by the text they show, and follow it when it changes; a name of
-// their own would freeze what a screen reader says at the layout's text. A frame keeps its
-// caption as its name: without one Qt would speak it by the caption of the frame around it.
-bool SpeaksItsText(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton;
-}
-
-void NameForScreenReaders(QWidget *widget, const ControlRow &row) {
-    if (row.spoken) {
-        widget->setAccessibleName(QString::fromLatin1(row.spoken));
-        return;
-    }
-    const QString caption = WithoutAccessKeys(row.caption);
-    if (SpeaksItsText(row.kind) && !caption.isEmpty())
-        return;
-    widget->setAccessibleName(caption.isEmpty() ? widget->objectName() : caption);
 }
 
 // A window of fixed size has nothing to gain from being maximised or filling the screen. Where a
