@@ -118,21 +118,24 @@ QWidget *MakeLabel(const ControlRow &row, const QFont &font, QWidget *parent) {
     return label;
 }
 
-QWidget *MakeTextBox(const ControlRow &row, const QFont &font, QWidget *parent) {
-    auto *box = new QLineEdit(row.caption, parent);
+// A text box of either kind with the row's text, font and colours, in which Alt types nothing.
+template <class Box> Box *MakeBox(const ControlRow &row, const QFont &font, QWidget *parent) {
+    auto *box = new Box(row.caption, parent);
     box->installEventFilter(new AltTypesNothing(box));
     box->setFont(font);
-    box->setStyleSheet(TextBoxStyle("QLineEdit", row));
+    box->setStyleSheet(TextBoxStyle(Box::staticMetaObject.className(), row));
+    return box;
+}
+
+QWidget *MakeTextBox(const ControlRow &row, const QFont &font, QWidget *parent) {
+    auto *box = MakeBox<QLineEdit>(row, font, parent);
     if (row.maxLength > 0)
         box->setMaxLength(row.maxLength);
     return box;
 }
 
 QWidget *MakeMultiLineTextBox(const ControlRow &row, const QFont &font, QWidget *parent) {
-    auto *box = new QPlainTextEdit(row.caption, parent);
-    box->installEventFilter(new AltTypesNothing(box));
-    box->setFont(font);
-    box->setStyleSheet(TextBoxStyle("QPlainTextEdit", row));
+    auto *box = MakeBox<QPlainTextEdit>(row, font, parent);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setTabChangesFocus(true);
