@@ -21,8 +21,6 @@
 // keeps (WindowLook) and the window's fixed size. The lookups find what was built.
 
 namespace {
-const char FirstFocusProperty[] = "zt_firstFocus";
-
 // The window's name, title, icon, frame buttons and colours; what a screen reader says of it.
 void BuildFrame(QWidget *window, const WindowLayout &layout) {
     InstallFontSubstitutions();
@@ -111,9 +109,8 @@ void Stack(const std::vector<QWidget *> &widgets, const WindowLayout &layout) {
 }
 
 // Tab runs through the controls by their tab numbers, then through the link labels; the first
-// control shown takes the focus and is remembered for FirstFocusControl.
-void SetTabOrder(QWidget *window, const std::vector<QWidget *> &widgets,
-                 const WindowLayout &layout) {
+// control shown takes the focus, so a window opens with the focus there.
+void SetTabOrder(const std::vector<QWidget *> &widgets, const WindowLayout &layout) {
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         if (TakesFocus(layout.controls[i].kind))
@@ -138,10 +135,8 @@ void SetTabOrder(QWidget *window, const std::vector<QWidget *> &widgets,
     const auto first = std::find_if(order.begin(), controlsEnd, [&layout](std::size_t i) {
         return !(layout.controls[i].look & Look::Hidden);
     });
-    if (first != controlsEnd) {
-        window->setProperty(FirstFocusProperty, widgets[*first]->objectName());
+    if (first != controlsEnd)
         widgets[*first]->setFocus();
-    }
 }
 
 // The menus and their entries, named like the controls; only a main window has a menu bar.
@@ -190,11 +185,6 @@ void FixSize(QWidget *window, const WindowLayout &layout) {
 }
 } // namespace
 
-QWidget *FirstFocusControl(const QWidget *window) {
-    const QString name = window->property(FirstFocusProperty).toString();
-    return name.isEmpty() ? nullptr : window->findChild<QWidget *>(name);
-}
-
 QObject *RequireNamedObject(const QWidget *window, const char *name, const QMetaObject &type) {
     QObject *found = window->findChild<QObject *>(QString::fromLatin1(name));
     if (!found || !type.cast(found)) {
@@ -221,7 +211,7 @@ void BuildWindow(QWidget *window, const WindowLayout &layout) {
     QWidget *client = BuildClientArea(window, layout);
     const std::vector<QWidget *> widgets = BuildControls(client, layout);
     Stack(widgets, layout);
-    SetTabOrder(window, widgets, layout);
+    SetTabOrder(widgets, layout);
     BuildMenu(window, layout.menu);
     KeepWindowColours(window);
     FixSize(window, layout);

@@ -28,7 +28,3 @@ template <class T> T *RequireControl(const QWidget *window, const char *name) {
 // Puts a control in front of the others in its container; a control it now covers exactly is
 // hidden, so that neither the keyboard nor a screen reader reaches what cannot be seen.
 void BringToFront(QWidget *control);
-
-// The control with the lowest tab number that can take the focus (null when none). BuildWindow
-// already gives it the focus, so a window shown after building opens with the focus there.
-QWidget *FirstFocusControl(const QWidget *window);
