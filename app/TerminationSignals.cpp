@@ -52,6 +52,7 @@ bool EndProgramOnTerminationSignals() {
 
 #include <QAbstractNativeEventFilter>
 #include <QWindow>
+#include <utility>
 #include <windows.h>
 
 namespace {
@@ -84,10 +85,10 @@ private:
 } // namespace
 
 bool EndProgramOnTerminationSignals() {
-    static QWindow *listener = nullptr;
-    if (listener)
+    static bool listening = false;
+    if (std::exchange(listening, true))
         return true;
-    listener = new QWindow;
+    auto *listener = new QWindow;
     static_cast<QObject *>(listener)->setParent(qApp);
     listener->create();
     // Never deleted: a filter destroyed after the application, as a static would be, reaches
