@@ -2,7 +2,6 @@
 
 #include "Branding.h"
 #include "BuildConfig.h"
-#include "LayoutBuilder.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "ProgramIcon.h"

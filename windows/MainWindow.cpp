@@ -71,8 +71,9 @@ MainWindow::Controls MainWindow::findControls() const {
 void MainWindow::connectControls() {
     connect(controls.next, &QPushButton::clicked, this, &MainWindow::startReading);
     connect(controls.nextEntry, &QAction::triggered, this, &MainWindow::startReading);
-    connect(controls.exit, &QPushButton::clicked, this, &MainWindow::leave);
-    connect(controls.exitEntry, &QAction::triggered, this, &MainWindow::leave);
+    // Closing this window is what brings up the closing window.
+    connect(controls.exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(controls.exitEntry, &QAction::triggered, this, &QWidget::close);
     connect(controls.aboutEntry, &QAction::triggered, this, &MainWindow::showAbout);
     const std::pair<QAction *, WebPage> pageEntries[] = {
         {controls.onlineHelpEntry, WebPage::OnlineHelp},
@@ -180,11 +181,6 @@ void MainWindow::startReading() {
     const QString report =
         QString::fromStdString(pinnacle::ComposeReport(pinnacle::ComputePinnacles(date)));
     results->showReport(report);
-}
-
-// Closing this window is what brings up the closing window.
-void MainWindow::leave() {
-    close();
 }
 
 // The window was only hidden, so the names and the date are as the user left them.

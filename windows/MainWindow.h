@@ -24,7 +24,6 @@ public:
 
 public Q_SLOTS:
     void startReading();
-    void leave();
     void returnFromResults();
 
 protected:
