@@ -12,8 +12,7 @@ source scripts/common.sh
 install_missing xvfb xdotool x11-utils imagemagick openbox
 if [ "${1:-}" = --windows ]; then
     # scripts/windows.sh has made the program and Wine's prefix.
-    export WINEPREFIX=${WINDOWS_CACHE}/wine WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    wine_environment
     program=(wine build-windows/DIDadiDizaruvaVudiro.exe)
 else
     build
@@ -70,10 +69,7 @@ keys() { xdotool key --delay 80 "$@"; }
 shoot() {
     local scale=$1 dir=$2
     mkdir -p "$dir"
-    # Wine keeps its prefix; the Linux program gets folders of its own for each scale.
-    local wine_prefix=${WINEPREFIX:-}
     private_session "$work/$scale"
-    [ -n "$wine_prefix" ] && export WINEPREFIX=$wine_prefix
     start_xvfb "$work/$scale" 2560x1600
     pids+=("$XVFB_PID")
     start_window_manager "$work/$scale"

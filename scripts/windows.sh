@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-install_missing g++-mingw-w64-x86-64-posix wine64 wine nsis ninja-build dpkg-dev xvfb xdotool \
+install_missing g++-mingw-w64-x86-64-posix wine64 wine nsis ninja-build xvfb xdotool \
     xclip x11-utils
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[-+].*//')
@@ -68,10 +68,8 @@ build_qt() {
 
 build_qt
 
-# Wine keeps its Windows in a prefix of the build's own, made once; it asks for neither Mono nor
-# Gecko, which the program never needs, and mirrors no Start-menu entry onto this desktop.
-export WINEPREFIX=${CACHE}/wine WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine keeps its Windows in a prefix of the build's own, made once.
+wine_environment
 if [ ! -f "${WINEPREFIX}/prepared" ]; then
     wineboot --init
     # Wine hands Windows programs no QT_ variable from here: the tests' log, which QtTest would

@@ -11,7 +11,6 @@ source scripts/common.sh
 install_missing dpkg-dev file desktop-file-utils appstream man-db groff-base xvfb xdotool \
     x11-utils lintian devscripts
 
-app_id=example.zentari.DIDadiDizaruvaVudiro
 program=DIDadiDizaruvaVudiro
 failures=0
 fail() {
@@ -42,11 +41,11 @@ bash scripts/package.sh >"$work/package.log" 2>&1 || { cat "$work/package.log" >
 deb=$(ls -t build/zt-phasewise_*_*.deb)
 deb=${deb%%$'\n'*}
 echo "package: built ${deb}"
+source build/facts.sh
 
 # Control fields.
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = zt-phasewise ] || fail "Package is '$(field Package)'"
-source build/facts.sh
 [ "$(field Version)" = "${ZT_VERSION}" ] || fail "Version is '$(field Version)', not ${ZT_VERSION}"
 for name in Maintainer Section Description Homepage; do
     [ -n "$(field "$name")" ] || fail "no ${name} field"
@@ -63,15 +62,15 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }'
     >"$work/files"
 {
     echo "usr/bin/${program}"
-    echo "usr/share/applications/${app_id}.desktop"
+    echo "usr/share/applications/${ZT_APP_ID}.desktop"
     echo "usr/share/doc/zt-phasewise/changelog.gz"
     echo "usr/share/doc/zt-phasewise/copyright"
-    echo "usr/share/icons/hicolor/scalable/apps/${app_id}.svg"
+    echo "usr/share/icons/hicolor/scalable/apps/${ZT_APP_ID}.svg"
     for size in ${ZT_ICON_SIZES}; do
-        echo "usr/share/icons/hicolor/${size}x${size}/apps/${app_id}.png"
+        echo "usr/share/icons/hicolor/${size}x${size}/apps/${ZT_APP_ID}.png"
     done
     echo "usr/share/man/man1/${program}.1.gz"
-    echo "usr/share/metainfo/${app_id}.metainfo.xml"
+    echo "usr/share/metainfo/${ZT_APP_ID}.metainfo.xml"
 } | sort >"$work/expected"
 diff -u "$work/expected" "$work/files" >&2 || fail "the file list differs from the expected one"
 
@@ -91,7 +90,7 @@ hardening-check --quiet --nofortify --nocfprotection "$binary" >"$work/hardening
 lintian --pedantic --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(grep -v 'root privileges' "$work/lintian.log")"
 for size in ${ZT_ICON_SIZES}; do
-    icon="$tree/usr/share/icons/hicolor/${size}x${size}/apps/${app_id}.png"
+    icon="$tree/usr/share/icons/hicolor/${size}x${size}/apps/${ZT_APP_ID}.png"
     file -b "$icon" | grep -q "PNG image data, ${size} x ${size}, 8-bit/color RGB," ||
         fail "icon ${size}x${size} is $(file -b "$icon"), not an opaque ${size} x ${size} PNG"
 done
@@ -99,7 +98,7 @@ done
 # Validators: any message at all counts as a failure, but for two hints that follow from the
 # configuration: the id's first part, the reserved .example domain, is not in appstream's list of
 # top-level domains, and the home page is the maker's site as the program opens it, by http.
-desktop=$tree/usr/share/applications/${app_id}.desktop
+desktop=$tree/usr/share/applications/${ZT_APP_ID}.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop entry: ${out}"
 appstreamcli validate-tree --no-net --strict \
     --override=cid-maybe-not-rdns=pedantic,url-not-secure=pedantic "$tree" \
@@ -140,7 +139,7 @@ $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 inst
 dpkg-query --show --showformat='${Package}\n' | sort >"$work/packages-after"
 comm -13 "$work/packages-before" "$work/packages-after" | grep -vx zt-phasewise \
     >"$work/pulled-in" || true
-installed_desktop=/usr/share/applications/${app_id}.desktop
+installed_desktop=/usr/share/applications/${ZT_APP_ID}.desktop
 [ -f "$installed_desktop" ] || fail "no menu entry installed"
 # The installed command line answers without a display.
 version=$(env -u DISPLAY "/usr/bin/${program}" --version 2>&1) || true

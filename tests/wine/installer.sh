@@ -6,9 +6,7 @@
 set -euo pipefail
 setup=$(readlink -f "$1")
 expected_version=$2
-# No menu entries of the real desktop for the Start-menu entry Wine would mirror.
-: "${WINEPREFIX:?run by scripts/windows.sh, which names the Wine prefix}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+: "${WINEPREFIX:?run by scripts/windows.sh, which sets up Wine}"
 source "$(dirname "$0")/../common/session.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/zt-installer.XXXXXX")
 trap 'rm -rf "${work}"' EXIT

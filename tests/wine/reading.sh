@@ -5,19 +5,16 @@
 # Usage: reading.sh PROGRAM.exe LINUX_PROGRAM
 set -euo pipefail
 linux_program=$2
-# The end-to-end helpers run a program file; here that is Wine with the Windows program.
-wrapper=$(mktemp "${TMPDIR:-/tmp}/zt-wine.XXXXXX")
-printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$(readlink -f "$1")" >"${wrapper}"
-chmod +x "${wrapper}"
 # Keys reach the Windows program through Wine as well: typed more slowly.
 TYPE_DELAY=50
-source "$(dirname "$0")/../e2e/lib.sh" "${wrapper}"
-mv "${wrapper}" "${ROOT}/program"
+source "$(dirname "$0")/../e2e/lib.sh" "$1"
+# The end-to-end helpers run a program file; here that is Wine with the Windows program.
+printf '#!/bin/sh\nexec wine "%s" "$@"\n' "${PROGRAM}" >"${ROOT}/program"
+chmod +x "${ROOT}/program"
 PROGRAM="${ROOT}/program"
-# The build's Wine prefix, never the user's own ~/.wine; it outlives the run, so a reminder date
-# from weeks ago is cleared first, or the question would come before the main window.
-: "${WINEPREFIX:?run by scripts/windows.sh, which names the Wine prefix}"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The build's Wine prefix outlives the run, so a reminder date from weeks ago is cleared first, or
+# the question would come before the main window.
+: "${WINEPREFIX:?run by scripts/windows.sh, which sets up Wine}"
 wine reg delete 'HKCU\Software\DIDadiDizaruvaVudiro' /f >/dev/null 2>&1 || true
 
 start_program
