@@ -91,6 +91,18 @@ void LimitLength(QPlainTextEdit *box, int maxLength) {
     });
 }
 
+// A one-line box's maximum length counts UTF-16 units and cuts what comes in beyond it wherever
+// that falls, even inside an emoji; the half left would reach the referral as a "?". It goes too.
+void KeepWholeCharacters(QLineEdit *box) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+        const int caret = box->cursorPosition();
+        if (text.size() >= box->maxLength() && caret > 0 && !box->hasSelectedText() &&
+            text.at(caret - 1).isHighSurrogate() &&
+            (caret == text.size() || !text.at(caret).isLowSurrogate()))
+            box->backspace();
+    });
+}
+
 QWidget *MakeFrame(const ControlRow &row, const QFont &font, QWidget *parent) {
     auto *frame = new QGroupBox(row.caption, parent);
     frame->setFont(font);
@@ -129,8 +141,10 @@ template <class Box> Box *MakeBox(const ControlRow &row, const QFont &font, QWid
 
 QWidget *MakeTextBox(const ControlRow &row, const QFont &font, QWidget *parent) {
     auto *box = MakeBox<QLineEdit>(row, font, parent);
-    if (row.maxLength > 0)
+    if (row.maxLength > 0) {
         box->setMaxLength(row.maxLength);
+        KeepWholeCharacters(box);
+    }
     return box;
 }
 

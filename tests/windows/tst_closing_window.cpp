@@ -487,6 +487,8 @@ void TestClosingWindow::longestReferralHandedOver_data() {
 
     QTest::newRow("CJK, nine bytes a character encoded") << QStringLiteral("李");
     QTest::newRow("outside the BMP, surrogate pairs") << QStringLiteral("🙂");
+    // Three units a filler: the limit of every one-line box falls inside a pair.
+    QTest::newRow("a pair astride each limit") << QStringLiteral("🙂a");
     QTest::newRow("percent signs") << QStringLiteral("%");
 }
 
@@ -518,6 +520,7 @@ void TestClosingWindow::longestReferralHandedOver() {
         QVERIFY2(text.size() <= entry.limit && text.size() >= entry.limit - 1,
                  qPrintable(QStringLiteral("%1 holds %2").arg(entry.name).arg(text.size())));
         QVERIFY(text.startsWith(entry.prefix + filler));
+        QCOMPARE(QString::fromUtf8(text.toUtf8()), text); // no half a character left
     }
 
     QTest::mouseClick(Control<QPushButton>(window.get(), "cmdSubmit"), Qt::LeftButton);
