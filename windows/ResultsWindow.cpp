@@ -15,10 +15,20 @@
 #include <QTextCursor>
 
 namespace {
-void EmptyClipboard() {
+// The report is kept off the clipboard, and off the selection that X11 pastes with the middle
+// button, but what other programs put there is theirs: only this program's own copies go. A
+// platform without a desktop keeps a clipboard of the process's own, which nothing else reaches.
+void RemoveOwnCopies() {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    const bool ownClipboardOnly = QGuiApplication::platformName() == u"offscreen" ||
+                                  QGuiApplication::platformName() == u"minimal";
     // Another program may hold the clipboard; whatever happens, the window carries on.
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    if (ownClipboardOnly || clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 } // namespace
 
@@ -27,7 +37,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
     BuildWindow(this, ResultsWindowLayout());
 
     display = RequireControl<QPlainTextEdit>(this, "txtDisplay");
-    connect(display, &QPlainTextEdit::textChanged, this, &EmptyClipboard);
+    connect(display, &QPlainTextEdit::textChanged, this, &RemoveOwnCopies);
     // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
     display->viewport()->setMouseTracking(true);
     display->viewport()->installEventFilter(this);
@@ -54,7 +64,19 @@ bool ResultsWindow::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
-        EmptyClipboard();
+        RemoveOwnCopies();
+        // The box puts a selection made by the mouse on the clipboard only as it handles the
+        // event, after this filter.
+        if (!removalQueued) {
+            removalQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    removalQueued = false;
+                    RemoveOwnCopies();
+                },
+                Qt::QueuedConnection);
+        }
         break;
     default:
         break;

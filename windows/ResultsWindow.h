@@ -4,8 +4,9 @@
 class QPlainTextEdit;
 
 // The results window: a read-only viewer of one report, filled by the main window's Next.
-// Every mouse event over the report and every change of its text empties the clipboard;
-// copying with the keyboard is left alone. Closing the window, by Back or otherwise, deletes it;
+// Every mouse event over the report and every change of its text takes this program's own copies
+// off the clipboard and the selection, leaving other programs' alone; copying with the keyboard
+// is left alone until then. Closing the window, by Back or otherwise, deletes it;
 // closed otherwise, it brings up the closing window.
 class ResultsWindow : public QWidget {
     Q_OBJECT
@@ -29,4 +30,5 @@ protected:
 private:
     QPlainTextEdit *display = nullptr;
     bool goingBack = false;
+    bool removalQueued = false;
 };

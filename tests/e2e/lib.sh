@@ -112,8 +112,9 @@ expect_titles() {
     done
 }
 
+# The text on the clipboard, or with "primary", the selection.
 clipboard() {
-    xclip -selection clipboard -o 2>/dev/null
+    xclip -selection "${1:-clipboard}" -o 2>/dev/null
 }
 
 clipboard_empty() {
@@ -124,7 +125,7 @@ clipboard_empty() {
 # text already: xclip -i returns before the server has seen it take the clipboard over, so the
 # program could still read the text before.
 clipboard_is() {
-    [ "$(clipboard)" = "$1" ]
+    [ "$(clipboard "${2:-clipboard}")" = "$1" ]
 }
 
 # Picks list position $1 in the focused list, counting from its first item.

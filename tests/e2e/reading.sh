@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A person's whole session with the program file: names typed, dates picked from the lists by
 # keyboard, each report read through the clipboard and compared with --report's for the date, the
-# clipboard emptied by the mouse passing over the report, Back, then File, Exit to the closing
+# program's own copies taken off the clipboard and the selection by the mouse over the report, Back, then File, Exit to the closing
 # window, a referral handed to the browser, and Exit with status 0.
 # Usage: reading.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
@@ -57,11 +57,21 @@ for reading in "${readings[@]}"; do
         fail "captions for ${day} ${month} ${year}: $(grep 'Pinnacle from age' "${ROOT}/report")"
     grep -q -e ANN -e "O'NEIL" "${ROOT}/report" && fail "the names reached the report"
 
-    # Passing over the report empties the clipboard, whoever filled it.
-    echo "someone else's text" | xclip -selection clipboard -i
-    wait_until 30 clipboard_is "someone else's text" || fail "could not fill the clipboard"
+    # Passing over the report takes the program's own copy off the clipboard; a selection made by
+    # dragging goes from the selection too, while another program's clipboard stays.
     xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 20)) $((REPORT_BOX[1] + 10))
     wait_until 30 clipboard_empty || fail "the clipboard kept '$(clipboard)'"
+    echo "someone else's text" | xclip -selection clipboard -i
+    echo "someone else's selection" | xclip -selection primary -i
+    wait_until 30 clipboard_is "someone else's text" || fail "could not fill the clipboard"
+    wait_until 30 clipboard_is "someone else's selection" primary || fail "could not select"
+    # Pressed inside the copied selection, the button would drag that text instead.
+    xdotool key ctrl+Home
+    xdotool mousemove --window "${RESULTS}" "${REPORT_BOX[@]}" mousedown 1
+    xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 30)) $((REPORT_BOX[1] + 20))
+    xdotool mousemove --window "${RESULTS}" $((REPORT_BOX[0] + 60)) $((REPORT_BOX[1] + 40)) mouseup 1
+    wait_until 30 clipboard_is "" primary || fail "the selection kept '$(clipboard primary)'"
+    clipboard_is "someone else's text" || fail "another program's clipboard became '$(clipboard)'"
 
     go_back "${MAIN}" "${PID}"
 done
