@@ -6,11 +6,14 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
 
 namespace {
+constexpr int NotWritten = 1;
 constexpr int Refused = 2;
 
 // A whole number written in ASCII digits alone, as the lists show them; -1 for anything else.
@@ -59,9 +62,8 @@ int PrintReport(const QString &day, const QString &month, const QString &year, s
     out << report;
     return 0;
 }
-} // namespace
 
-int RunCommandLine(const QStringList &commandLine, std::ostream &out, std::ostream &err) {
+int Answer(const QStringList &commandLine, std::ostream &out, std::ostream &err) {
     const QStringList arguments = WithoutToolkitOptions(commandLine);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -108,6 +110,22 @@ int RunCommandLine(const QStringList &commandLine, std::ostream &out, std::ostre
         return refuse(QStringLiteral("--report takes three values, DAY MONTH YEAR; %1 given.")
                           .arg(values.size()));
     return PrintReport(values.at(0), values.at(1), values.at(2), out, err);
+}
+} // namespace
+
+int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream &err) {
+    errno = 0;
+    const int code = Answer(arguments, out, err);
+    // An answer lost to a full disk or a closed output must not pass for given: whoever reads
+    // the exit code (a script, a pipe) would take the empty output for the report.
+    if (out.flush())
+        return code;
+    const int reason = errno;
+    err << "Could not write to standard output";
+    if (reason != 0)
+        err << ": " << std::strerror(reason);
+    err << '\n' << std::flush;
+    return NotWritten;
 }
 
 namespace {

@@ -5,7 +5,8 @@
 
 // The program's command line: --help, --version and --report DAY MONTH YEAR. It answers on its
 // own, without a window, a display, the settings or the single-instance check, and gives the
-// process's exit code: 0 when it answered, 2 when it refused the arguments (the reason on err).
+// process's exit code: 0 when it answered, 1 when the answer could not be written to out (the
+// reason on err), 2 when it refused the arguments (the reason on err).
 // arguments are the whole command line, the program's name first; the toolkit's own options in it
 // are passed over.
 int RunCommandLine(const QStringList &arguments, std::ostream &out, std::ostream &err);

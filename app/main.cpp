@@ -7,7 +7,27 @@
 #include <QApplication>
 #include <iostream>
 
-#if defined(Q_OS_WIN)
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+// A standard stream closed by whoever started the program would be taken by the next file it
+// opens, and what was meant for the stream would go there. /dev/null holds the place instead,
+// opened the other way round, so that using the stream still fails as on a closed one.
+void HoldClosedStandardStreams() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free number is this one: those below are open by now.
+        const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (held >= 0 && held != stream)
+            ::close(held);
+    }
+}
+} // namespace
+#elif defined(Q_OS_WIN)
 #include <cstdio>
 #include <windows.h>
 
@@ -32,6 +52,9 @@ void AnswerInStartingConsole() {
 #endif
 
 int main(int argc, char *argv[]) {
+#if defined(Q_OS_UNIX)
+    HoldClosedStandardStreams();
+#endif
     // The command line answers without a display, a window, the settings or the single-instance
     // check.
     if (IsCommandLineRequest(argc, argv)) {
