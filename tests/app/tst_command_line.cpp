@@ -39,7 +39,8 @@ private Q_SLOTS:
     void sameAsMainWindow();
 
 private:
-    // The arguments as a shell takes them, a redirection of the output (>FILE or >&-) last.
+    // The arguments as a shell takes them: NAME=value settings first, a redirection of the
+    // output (>FILE or >&-) last.
     Run run(QStringList arguments);
     // What the main window shows for the date: the report in the results window, or its message.
     QString windowAnswer(const QString &day, const QString &month, const QString &year,
@@ -63,6 +64,11 @@ Run TestCommandLine::run(QStringList arguments) {
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    while (!arguments.isEmpty() && !arguments.first().startsWith(u'-') &&
+           arguments.first().contains(u'=')) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
     program.setProcessEnvironment(environment);
     QString file = QStringLiteral(ZT_PROGRAM);
     // The shell makes the redirection, a closed output included.
@@ -155,6 +161,15 @@ void TestCommandLine::answers_data() {
             << asked + QStringList{">&-"} << 1 << any
             << "Could not write to standard output: Bad file descriptor\n";
     }
+    const QString noDisplay =
+        u"No display could be opened: DISPLAY is %1, WAYLAND_DISPLAY is not set"_qs;
+    QTest::newRow("window without a display")
+        << QStringList{} << 1 << any << noDisplay.arg("not set") + ".\n";
+    QTest::newRow("window on a display nobody serves")
+        << QStringList{"DISPLAY=:65535"} << 1 << any << noDisplay.arg("\":65535\"") + ".\n";
+    QTest::newRow("window on Wayland without a compositor")
+        << QStringList{"QT_QPA_PLATFORM=wayland"} << 1 << any
+        << noDisplay.arg("not set") + ", QT_QPA_PLATFORM is \"wayland\".\n";
 #endif
 }
 
