@@ -43,7 +43,7 @@ bool EndProgramOnTerminationSignals() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     bool installed = true;
-    for (const int signal : {SIGTERM, SIGINT})
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         installed = ::sigaction(signal, &action, nullptr) == 0 && installed;
     return installed;
 }

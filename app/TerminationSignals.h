@@ -1,9 +1,10 @@
 #pragma once
 
-// Log-out, kill and Ctrl+C in a terminal (on Windows: the session's end, taskkill without /F and
-// WM_CLOSE to the program's hidden window) end the program as its Exit button does: every window
-// closes without showing another, the event loop ends with status 0 and the single-instance lock
-// is released as the process ends. A signal handler may do almost nothing, so it only wakes the
-// event loop, which then calls Program::EndProgram. Returns false where the platform offers no such
-// signals or the wake-up channel cannot be made; the signals then keep their default effect.
+// Log-out, kill, Ctrl+C in a terminal and closing that terminal (on Windows: the session's end,
+// taskkill without /F and WM_CLOSE to the program's hidden window) end the program as its Exit
+// button does: every window closes without showing another, the event loop ends with status 0 and
+// the single-instance lock is released as the process ends. A signal handler may do almost nothing,
+// so it only wakes the event loop, which then calls Program::EndProgram. Returns false where the
+// platform offers no such signals or the wake-up channel cannot be made; the signals then keep
+// their default effect.
 bool EndProgramOnTerminationSignals();

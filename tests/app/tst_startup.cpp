@@ -279,6 +279,9 @@ void TestStartup::terminationSignalEndsProgram_data() {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+#if defined(Q_OS_UNIX)
+    QTest::newRow("SIGHUP") << SIGHUP;
+#endif
 }
 
 // Log-out, kill and Ctrl+C leave as the Exit button does, not by the default killing.

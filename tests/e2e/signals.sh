@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# SIGTERM and SIGINT end the program as its Exit button does: status 0, the lock released and the
-# stored date kept; also while the update reminder's question is still open, before any main
-# window exists. (That no window comes up on the way out is counted in-process by tst_startup.)
+# SIGTERM, SIGINT and SIGHUP end the program as its Exit button does: status 0, the lock released
+# and the stored date kept; also while the update reminder's question is still open, before any
+# main window exists. (That no window comes up on the way out is counted in-process by
+# tst_startup.)
 # Usage: signals.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 
-for signal in TERM INT; do
+for signal in TERM INT HUP; do
     echo "== SIG${signal} with the main window open"
     start_program
     PID=${STARTED}
