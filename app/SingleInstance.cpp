@@ -10,6 +10,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <csignal>
+#include <cstring>
 #include <memory>
 
 #if defined(Q_OS_UNIX)
@@ -149,6 +151,21 @@ StaleLock RemoveStaleLock(QLockFile &lock) {
 }
 } // namespace
 
+namespace {
+// The held lock's name, written before a signal handler may need it and read without allocating.
+char heldLockName[4096];
+volatile std::sig_atomic_t heldLockNamed = 0;
+
+void KeepHeldLockName(const QString &lockPath) {
+    heldLockNamed = 0;
+    const QByteArray name = QFile::encodeName(lockPath);
+    if (name.size() >= qsizetype(sizeof heldLockName))
+        return;
+    std::memcpy(heldLockName, name.constData(), name.size() + 1);
+    heldLockNamed = 1;
+}
+} // namespace
+
 namespace SingleInstance {
 
 QString DefaultLockPath() {
@@ -195,6 +212,7 @@ bool AnotherInstanceIsRunning(const QString &lockPath) {
     }
     if (locked) {
         heldLock = std::move(lock);
+        KeepHeldLockName(lockPath);
         return false;
     }
     // Only a lock held by a live process means another instance. If the lock could not be made
@@ -203,7 +221,12 @@ bool AnotherInstanceIsRunning(const QString &lockPath) {
 }
 
 void Release() {
+    heldLockNamed = 0;
     heldLock.reset();
+}
+
+const char *HeldLockFileName() {
+    return heldLockNamed ? heldLockName : "";
 }
 
 } // namespace SingleInstance

@@ -18,4 +18,8 @@ bool AnotherInstanceIsRunning(const QString &lockPath);
 
 // Gives the lock up early, for a Windows session that ends the process before main returns.
 void Release();
+
+// The held lock's file name, encoded for the system, or "" while none is held. It is made when
+// the lock is taken, so that a signal handler, which may not allocate, can still remove the file.
+const char *HeldLockFileName();
 } // namespace SingleInstance

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 
 #if defined(Q_OS_UNIX)
+#include "SingleInstance.h"
+
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -15,12 +17,32 @@ namespace {
 // [0] is written by the handler, [1] is watched by the event loop.
 int wakeUp[2] = {-1, -1};
 
+// A start stuck before any event loop runs (a settings file that is a named pipe, a folder on a
+// server that does not answer) never hears the wake-up. The alarm gives the loop this long to
+// answer, and then ends the program without it.
+constexpr unsigned LoopAnswersWithin = 3; // seconds
+enum : std::sig_atomic_t { NotAsked, AlarmSet, LoopAnswered };
+volatile std::sig_atomic_t request = NotAsked;
+
 extern "C" void OnTerminationSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
     // Nothing useful can be done if the channel is full: a wake-up is already waiting then.
     [[maybe_unused]] const ssize_t written = ::write(wakeUp[0], &byte, 1);
+    if (request == NotAsked) {
+        request = AlarmSet;
+        ::alarm(LoopAnswersWithin);
+    }
     errno = savedErrno;
+}
+
+// Only calls a signal handler may make: the start has shown no window and saved nothing yet, so
+// what EndProgram's way out would leave is a process gone with status 0 and its lock removed.
+extern "C" void OnLoopSilent(int) {
+    const char *lock = SingleInstance::HeldLockFileName();
+    if (*lock != '\0')
+        ::unlink(lock);
+    ::_exit(0);
 }
 } // namespace
 
@@ -32,6 +54,9 @@ bool EndProgramOnTerminationSignals() {
 
     auto *notifier = new QSocketNotifier(wakeUp[1], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        // From here the way out is EndProgram's.
+        request = LoopAnswered;
+        ::alarm(0);
         char bytes[16];
         while (::read(wakeUp[1], bytes, sizeof bytes) > 0) {
         }
@@ -45,7 +70,8 @@ bool EndProgramOnTerminationSignals() {
     bool installed = true;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         installed = ::sigaction(signal, &action, nullptr) == 0 && installed;
-    return installed;
+    action.sa_handler = OnLoopSilent;
+    return ::sigaction(SIGALRM, &action, nullptr) == 0 && installed;
 }
 #elif defined(Q_OS_WIN)
 #include "SingleInstance.h"

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SIGTERM, SIGINT and SIGHUP end the program as its Exit button does: status 0, the lock released
-# and the stored date kept; also while the update reminder's question is still open, before any
-# main window exists. (That no window comes up on the way out is counted in-process by
-# tst_startup.)
+# and the stored date kept, also while the update reminder asks or the start is stuck before any
+# event loop runs. (That no window comes up on the way out is counted in-process by tst_startup.)
 # Usage: signals.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 
@@ -19,6 +18,17 @@ for signal in TERM INT HUP; do
     [ ! -e "${LOCK}" ] || fail "SIG${signal} left the lock behind"
     [ "$(cat "${SETTINGS}")" = "${stored}" ] || fail "SIG${signal} changed the settings"
 done
+
+echo "== SIGTERM while the start is stuck reading the settings, before any event loop runs"
+stored=$(cat "${SETTINGS}")
+rm "${SETTINGS}" && mkfifo "${SETTINGS}"
+start_program
+PID=${STARTED}
+wait_until 30 test -e "${LOCK}" || fail "no lock while starting"
+kill -TERM "${PID}"
+expect_exit "${PID}" 0
+[ ! -e "${LOCK}" ] || fail "SIGTERM left the lock behind"
+rm "${SETTINGS}" && printf '%s\n' "${stored}" >"${SETTINGS}"
 
 echo "== SIGTERM while the update reminder asks"
 printf '[Settings]\nDuration=2000-01-01\n' >"${SETTINGS}"
