@@ -16,7 +16,6 @@
 
 #if defined(Q_OS_UNIX)
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
