@@ -106,6 +106,9 @@ private slots:
             << QVariant(QStringLiteral("garbage")) << yes << false << false << t << today;
         QTest::newRow("impossible date is not a date")
             << QVariant(QStringLiteral("2025-02-30")) << yes << false << false << t << today;
+        QTest::newRow("bad line after a due date: asked, the file kept beside")
+            << QVariant("; by hand\n[Settings]\nDuration=2025-05-01\n[broken\n"_qba) << no << true
+            << false << t << today;
     }
     void check() {
         QFETCH(QVariant, stored);
@@ -116,7 +119,10 @@ private slots:
         QFETCH(QDate, on);
 
         SetTodayForTesting(on);
-        if (stored.isValid())
+        const bool whole = stored.typeId() == QMetaType::QByteArray; // the file, as a hand left it
+        if (whole)
+            QVERIFY(put(userFile, stored.toByteArray()));
+        else if (stored.isValid())
             store(stored.toString());
         MessageCapture::queueAnswer(answer);
 
@@ -128,6 +134,8 @@ private slots:
         QCOMPARE(MessageCapture::asked(), expected);
         QCOMPARE(recorder->addresses(), opens ? QStringList{downloadPage} : QStringList{});
         QCOMPARE(storedValue(), storedAfter);
+        QFile bak(userFile + ".bak"); // a file read in part, as it was
+        QCOMPARE(bak.open(QFile::ReadOnly) ? bak.readAll() : "", whole ? stored.toByteArray() : "");
     }
 
     void dateIsStoredBeforeThePageOpens() {
@@ -230,6 +238,11 @@ private:
         user.setValue(QStringLiteral("Settings/Duration"), value);
         user.sync();
         QCOMPARE(user.status(), QSettings::NoError);
+    }
+    static bool put(const QString &path, const QByteArray &text) {
+        QFile file(path);
+        return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(text) == text.size();
     }
     static QString storedValue() {
         return Store(QSettings::UserScope).value(QStringLiteral("Settings/Duration")).toString();
