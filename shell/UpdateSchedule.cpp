@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 
 namespace {
@@ -25,6 +26,24 @@ QDate storedDate(const QSettings &settings) {
 
 QString shown(const QString &path) {
     return QDir::toNativeSeparators(path);
+}
+
+// QSettings waits on the lock beside its file for ever when that lock is a folder, and half a
+// minute when it is a file left empty. The start waits a moment at most: the date then goes
+// unstored. Any other failure to lock makes QSettings give up at once by itself, as on a first
+// run before the folder exists.
+bool lockIsFree(const QSettings &settings) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    // The registry and the property lists keep no lock file.
+    if (settings.format() == QSettings::NativeFormat)
+        return true;
+#endif
+    QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
+    if (lock.tryLock(200) || lock.error() != QLockFile::LockFailedError)
+        return true;
+    qWarning("The settings' lock %s cannot be taken; the update reminder's date is not stored",
+             qUtf8Printable(shown(lock.fileName())));
+    return false;
 }
 
 // QSettings rewrites its file from what it could read, dropping comments and unreadable lines, so
@@ -55,7 +74,7 @@ bool keepUnreadFile(const QSettings &settings) {
 }
 
 bool storeDate(QSettings &settings, QDate date) {
-    if (!keepUnreadFile(settings))
+    if (!lockIsFree(settings) || !keepUnreadFile(settings))
         return false;
     settings.setValue(dateKey, date.toString(dateFormat));
     settings.sync();

@@ -181,12 +181,16 @@ private slots:
     // so the reminder stays silent rather than asking at every start.
     void unwritableStoreNeverAsks_data() {
         QTest::addColumn<QVariant>("fallback");
-        QTest::newRow("nothing stored") << QVariant();
+        QTest::addColumn<QString>("suffix"); // made at the file's name plus this; "/": a folder
+        QTest::newRow("nothing stored") << QVariant() << "/";
         QTest::newRow("due date readable from the system store")
-            << QVariant(iso(today.addDays(-40)));
+            << QVariant(iso(today.addDays(-40))) << "/";
+        QTest::newRow("lock is a folder, due") << QVariant(iso(today.addDays(-40))) << ".lock/";
+        QTest::newRow("fresh empty lock file, first run") << QVariant() << ".lock";
     }
     void unwritableStoreNeverAsks() {
         QFETCH(QVariant, fallback);
+        QFETCH(QString, suffix);
         // Fallback values from the system scope let a test offer a readable date while the
         // user's own file cannot be written.
         if (fallback.isValid()) {
@@ -197,8 +201,10 @@ private slots:
         }
         // A folder where the settings file belongs cannot be written, even by root.
         QFile::remove(userFile);
-        QVERIFY(QDir().mkpath(userFile));
-        {
+        QVERIFY(suffix.endsWith(u'/') ? QDir().mkpath(userFile + suffix) : put(userFile + suffix));
+        for (int run = 0; run < 3 && suffix != u"/"; ++run) // each check gives up on the lock
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("lock .* cannot be taken"));
+        if (suffix == u"/") {
             QSettings probe = Store(QSettings::UserScope);
             QCOMPARE(probe.value(QStringLiteral("Settings/Duration")), fallback);
             probe.setValue(QStringLiteral("Settings/Probe"), 1);
@@ -213,6 +219,7 @@ private slots:
         CheckUpdateReminder(); // next day's start
         QVERIFY(MessageCapture::asked().isEmpty());
         QVERIFY(recorder->urls.isEmpty());
+        QVERIFY(!QFileInfo(userFile).isFile());
     }
 
     void readOnlySettingsFileNeverAsks() {
@@ -239,7 +246,7 @@ private:
         user.sync();
         QCOMPARE(user.status(), QSettings::NoError);
     }
-    static bool put(const QString &path, const QByteArray &text) {
+    static bool put(const QString &path, const QByteArray &text = {}) {
         QFile file(path);
         return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
                file.write(text) == text.size();
