@@ -80,11 +80,12 @@ bool IsDamaged(const QLockFile &lock) {
 }
 
 // A starting instance creates its lock file first and only then locks and fills it, so a file
-// made moments ago may be one still in the making, however empty it looks. What a power cut
-// leaves is older than the restart that finds it.
+// made moments ago may be one still in the making, however empty it looks; a folder never is.
+// What a power cut leaves is older than the restart that finds it.
 bool IsFresh(const QLockFile &lock) {
-    const QDateTime made = QFileInfo(lock.fileName()).lastModified();
-    return made.isValid() && qAbs(made.secsTo(QDateTime::currentDateTime())) < 5;
+    const QFileInfo info(lock.fileName());
+    const QDateTime made = info.lastModified();
+    return !info.isDir() && made.isValid() && qAbs(made.secsTo(QDateTime::currentDateTime())) < 5;
 }
 
 // A lock that names this very process was left by an earlier instance that had the same number:

@@ -31,7 +31,6 @@
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <unistd.h>
 #endif
 
@@ -120,20 +119,18 @@ void TestStartup::staleLockTakenOver_data() {
                QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toUtf8() +
                "\n\n";
     // What QLockFile cannot open for writing to take it over; the row's name says what it is.
-    QTest::newRow("crashed instance, mode 000")
-        << QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n\n";
+    QTest::newRow("mode 000") << QByteArray::number(deadPid) + "\nDIDadiDizaruvaVudiro\n\n";
     QTest::newRow("a folder") << QByteArray();
     QTest::newRow("a dangling link") << QByteArray();
-    // Cannot be removed: the program runs without the lock, and says where it is.
-    QTest::newRow("a folder with a file in it") << QByteArray();
+    QTest::newRow("not removable, a folder with a file in it") << QByteArray();
 }
 
 void TestStartup::staleLockTakenOver() {
     QFETCH(QByteArray, content);
     const QByteArray kind = QTest::currentDataTag();
-    const bool stuck = kind == "a folder with a file in it";
+    const bool stuck = kind.startsWith("not removable");
 #if !defined(Q_OS_UNIX)
-    if (kind.startsWith("a ") || kind.endsWith("000"))
+    if (kind.contains("folder") || kind.endsWith("link") || kind.endsWith("000"))
         QSKIP("Such a lock is made by other means here");
 #endif
     const QDateTime earlier = QDateTime::currentDateTime().addSecs(-60);
@@ -146,15 +143,10 @@ void TestStartup::staleLockTakenOver() {
         QVERIFY(lock.setFileTime(earlier, QFileDevice::FileModificationTime));
     }
     const auto removeFolder = qScopeGuard([this] { QDir(lockPath()).removeRecursively(); });
-    if (kind.startsWith("a folder")) {
+    if (kind.contains("folder")) {
         QVERIFY(QDir().mkdir(lockPath()));
         if (stuck)
             QVERIFY(QFile(lockPath() + QStringLiteral("/kept")).open(QIODevice::WriteOnly));
-#if defined(Q_OS_UNIX)
-        const struct timeval times[2] = {{earlier.toSecsSinceEpoch(), 0},
-                                         {earlier.toSecsSinceEpoch(), 0}};
-        QCOMPARE(::utimes(QFile::encodeName(lockPath()).constData(), times), 0);
-#endif
     } else if (kind == "a dangling link") {
         QVERIFY(QFile::link(lockPath() + QStringLiteral(".gone"), lockPath()));
     } else if (kind.endsWith("000")) {

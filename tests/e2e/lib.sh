@@ -112,7 +112,6 @@ expect_titles() {
     done
 }
 
-# The text on the clipboard, or with "primary", the selection.
 clipboard() {
     xclip -selection "${1:-clipboard}" -o 2>/dev/null
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A person's whole session with the program file: names typed, dates picked from the lists by
 # keyboard, each report read through the clipboard and compared with --report's for the date, the
-# program's own copies taken off the clipboard and the selection by the mouse over the report, Back, then File, Exit to the closing
-# window, a referral handed to the browser, and Exit with status 0.
+# program's own copies taken off the clipboard and selection by the mouse, Back, then File, Exit
+# to the closing window, a referral handed to the browser, and Exit with status 0.
 # Usage: reading.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 
