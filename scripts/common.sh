@@ -1,7 +1,14 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Shared by the scripts the README names: install what is missing, then build with a preset of
+# CMakePresets.json. The build's settings (hardening, sanitizers, the Windows toolchain) live in
+# CMake; this file only installs packages and chooses a preset.
 set -euo pipefail
 
 PACKAGES=(cmake make g++ ccache dpkg-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core)
+
+# What the test suite runs beside the program: an X server and its tools, a window manager, the
+# accessibility bus a screen reader uses, and a Wayland compositor with Qt's Wayland plugin.
+TEST_PACKAGES=(xvfb xdotool xclip x11-utils openbox python3 dbus dbus-x11 at-spi2-core
+    python3-pyatspi gir1.2-atspi-2.0 weston qt6-wayland)
 
 install_missing() {
     local missing=()
@@ -16,57 +23,12 @@ install_missing() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
-# The hardening Debian asks of a packaged program (dpkg-buildflags, immediate binding included),
-# with the stack-clash and control-flow protection that Debian 12's dpkg does not add yet.
-hardening() {
-    local flags
-    flags=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1")
-    if [ "$1" = CXXFLAGS ]; then
-        flags="${flags} $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)"
-        for flag in -fstack-clash-protection -fcf-protection; do
-            [[ " ${flags} " == *" ${flag} "* ]] || flags="${flags} ${flag}"
-        done
-    fi
-    echo "${flags}"
-}
-
-# Configures the build folder $1 with the options that follow. A compiler cache, where there is
-# one, makes a second build of the same sources quick.
-configure() {
-    local folder=$1
-    shift
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S . -B "${folder}" "${launcher[@]}" "$@"
-}
-
-# Memory errors, undefined behaviour and leaks stop a sanitized program at the first finding.
-stop_at_first_finding() {
-    export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
-    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-}
-
-# The build that the tests check and the package ships; a debug build (BUILD_TYPE=Debug) keeps
-# the compiler's own flags.
+# Configures and builds preset $1 (default: the program as the package ships it, into build/).
 build() {
-    local options=(-DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}")
-    if [ "${BUILD_TYPE:-}" != Debug ]; then
-        options+=(-DCMAKE_CXX_FLAGS="$(hardening CXXFLAGS)")
-        options+=(-DCMAKE_EXE_LINKER_FLAGS="$(hardening LDFLAGS)")
-    else
-        options+=(-DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS=)
-    fi
-    configure build "${options[@]}"
-    cmake --build build -j2
+    local preset=${1:-default}
+    cmake --preset "${preset}"
+    cmake --build --preset "${preset}"
 }
 
-# Where the Windows build keeps what it makes once: the static Qt and Wine's prefix.
-WINDOWS_CACHE=${ZT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/zt-phasewise-windows}
-
-# Wine for the Windows build: a prefix of the build's own beside the cache, never the user's
-# ~/.wine; it asks for neither Mono nor Gecko, which the program never needs, and mirrors no
-# Start-menu entry onto this desktop. The Wine tests inherit it through ctest.
-wine_environment() {
-    export WINEPREFIX=${WINDOWS_CACHE}/wine WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-}
+# Wine's settings, shared with the Wine tests.
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/common/wine.sh"

@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless: the extra checks in
-# scripts/checks/ (each installs what it needs), then the test programs under CTest.
+# Everything CI checks on Linux, headless. Installs what the tests need, once, then runs the steps
+# in turn, each from a build of its own preset (CMakePresets.json):
+#   suite       the test suite on the build the package ships (build/; the quick command,
+#               `cmake --workflow --preset default`, runs the same once the packages are in)
+#   sanitizers  the suite again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
+#   fuzz        the libFuzzer targets for a bounded time (build-fuzz/)
+#   package     the Debian package: built from build/, checked, installed, started and removed
+# Naming steps runs only those: bash scripts/test.sh suite package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-install_missing xvfb xdotool xclip x11-utils openbox python3
-build
-shopt -s nullglob
-for check in scripts/checks/*.sh; do
-    echo "== ${check}"
-    bash "${check}"
+steps=("$@")
+[ ${#steps[@]} -gt 0 ] || steps=(suite sanitizers fuzz package)
+for step in "${steps[@]}"; do
+    [ -f "scripts/checks/${step}.sh" ] || { echo "test.sh: no step '${step}'" >&2; exit 2; }
 done
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+install_missing "${TEST_PACKAGES[@]}"
+for step in "${steps[@]}"; do
+    echo "== ${step}"
+    started=$SECONDS
+    bash "scripts/checks/${step}.sh"
+    echo "== ${step}: passed in $((SECONDS - started)) s"
+done

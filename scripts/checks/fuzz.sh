@@ -8,15 +8,16 @@ source scripts/common.sh
 install_missing clang libclang-rt-14-dev
 
 seconds="${FUZZ_SECONDS:-60}"
-configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build fuzz
 
 targets=()
 for seeds in fuzz/corpus/*/; do
     targets+=("fuzz_$(basename "${seeds}")")
 done
-cmake --build build-fuzz -j2 --target "${targets[@]}"
 
-stop_at_first_finding
+# The first memory error, undefined behaviour or leak ends the run.
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export QT_QPA_PLATFORM=offscreen
 mkdir -p build-fuzz/findings
 status=0

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/common.sh
-install_missing dpkg-dev file desktop-file-utils appstream man-db groff-base xvfb xdotool \
+install_missing dpkg-dev file python3 desktop-file-utils appstream man-db groff-base xvfb xdotool \
     x11-utils lintian devscripts
 
 program=DIDadiDizaruvaVudiro
@@ -87,6 +87,16 @@ fi
 # files carry no control-flow mark, so the linked program has none either.
 hardening-check --quiet --nofortify --nocfprotection "$binary" >"$work/hardening.log" 2>&1 ||
     fail "the program lacks hardening: $(cat "$work/hardening.log")"
+# So those two are checked where they are asked for: every compile of the program.
+python3 - build/compile_commands.json <<'PYTHON' || fail "compiled without the hardening flags"
+import json, sys
+for entry in json.load(open(sys.argv[1])):
+    command = entry.get("command", " ".join(entry.get("arguments", [])))
+    for flag in ("-D_FORTIFY_SOURCE=2", "-fcf-protection", "-fstack-clash-protection",
+                 "-fstack-protector-strong", "-O2"):
+        if flag not in command.split():
+            sys.exit(f"{entry['file']}: no {flag}")
+PYTHON
 lintian --pedantic --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(grep -v 'root privileges' "$work/lintian.log")"
 for size in ${ZT_ICON_SIZES}; do
