@@ -1,8 +1,8 @@
 # shellcheck shell=bash
-# Sourced by the tests and scripts that run the real program file: a private home, runtime,
-# config, cache and data folder, a browser stand-in first in PATH that records every address it
-# is handed, and on request an X server of the caller's own and a window manager on it. The
-# caller ends what it starts (its EXIT trap).
+# Sourced by the tests, and by the scripts in scripts/, that run the real program file: a private
+# home, runtime, config, cache and data folder, a browser stand-in first in PATH that records
+# every address it is handed, and on request an X server of the caller's own and a window manager
+# on it. The caller ends what it starts (its EXIT trap).
 
 # Polls a command every tenth of a second until it succeeds, for at most $1 seconds.
 wait_until() {
@@ -14,6 +14,22 @@ wait_until() {
         [ "${tries}" -gt 0 ] || return 1
         sleep 0.1
     done
+}
+
+# Ends the calling test as skipped (CTest's SKIP_RETURN_CODE, 77) with the reason $*. A test never
+# installs what it lacks: the scripts the README names do, before the tests run.
+skip_test() {
+    echo "SKIP: $* (bash scripts/test.sh installs what the tests need)"
+    exit 77
+}
+
+# Skips the calling test unless every command named is installed.
+require_commands() {
+    local missing=() command
+    for command in "$@"; do
+        command -v "${command}" >/dev/null 2>&1 || missing+=("${command}")
+    done
+    [ ${#missing[@]} -eq 0 ] || skip_test "not installed: ${missing[*]}"
 }
 
 # Points every per-user folder into $1 and the browser at a stand-in that appends each address

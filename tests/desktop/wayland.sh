@@ -10,9 +10,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 app_id=$2
 title="${ZT_TITLE:?the window title, which CTest hands over}"
-source "$here/../../scripts/common.sh"
-install_missing weston qt6-wayland
 source "$here/../common/session.sh"
+require_commands weston
+[ -e "${ZT_WAYLAND_PLUGIN:?the Wayland plugin of Qt, which CTest names}" ] ||
+    skip_test "not installed: Qt's Wayland plugin ${ZT_WAYLAND_PLUGIN}"
 
 work=$(mktemp -d /tmp/zt-wayland.XXXXXX)
 wpid=""

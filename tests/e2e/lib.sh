@@ -33,6 +33,7 @@ fail() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/../common/session.sh"
+require_commands Xvfb xdotool xclip xprop
 private_session "${ROOT}"
 LOCK="${XDG_RUNTIME_DIR}/DIDadiDizaruvaVudiro.lock"
 SETTINGS="${XDG_CONFIG_HOME}/DIDadiDizaruvaVudiro/DIDadiDizaruvaVudiro.conf"

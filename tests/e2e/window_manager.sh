@@ -3,6 +3,7 @@
 # the program asks. After a reading and Back, File, Exit must still bring the closing window up
 # on Exit, so that Space ends the program rather than opening a web page.
 source "$(dirname "$0")/lib.sh"
+require_commands openbox
 
 start_window_manager "${ROOT}" || fail "no window manager"
 PIDS+=("${WM_PID}")

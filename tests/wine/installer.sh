@@ -6,8 +6,10 @@
 set -euo pipefail
 setup=$(readlink -f "$1")
 expected_version=$2
-: "${WINEPREFIX:?run by scripts/windows.sh, which sets up Wine}"
 source "$(dirname "$0")/../common/session.sh"
+source "$(dirname "$0")/../common/wine.sh"
+[ -n "${WINEPREFIX:-}" ] || wine_environment
+require_commands wine
 work=$(mktemp -d "${TMPDIR:-/tmp}/zt-installer.XXXXXX")
 trap 'rm -rf "${work}"' EXIT
 fail() {

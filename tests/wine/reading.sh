@@ -8,13 +8,16 @@ linux_program=$2
 # Keys reach the Windows program through Wine as well: typed more slowly.
 TYPE_DELAY=50
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
+[ -x "${linux_program}" ] || skip_test "no Linux program at ${linux_program} to compare with"
 # The end-to-end helpers run a program file; here that is Wine with the Windows program.
 printf '#!/bin/sh\nexec wine "%s" "$@"\n' "${PROGRAM}" >"${ROOT}/program"
 chmod +x "${ROOT}/program"
 PROGRAM="${ROOT}/program"
 # The build's Wine prefix outlives the run, so a reminder date from weeks ago is cleared first, or
 # the question would come before the main window.
-: "${WINEPREFIX:?run by scripts/windows.sh, which sets up Wine}"
+source "$(dirname "$0")/../common/wine.sh"
+[ -n "${WINEPREFIX:-}" ] || wine_environment
+require_commands wine
 wine reg delete 'HKCU\Software\DIDadiDizaruvaVudiro' /f >/dev/null 2>&1 || true
 
 start_program
