@@ -30,5 +30,13 @@ build() {
     cmake --build --preset "${preset}"
 }
 
-# Wine's settings, shared with the Wine tests.
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/common/wine.sh"
+# Where the Windows build keeps what it makes once: the static Qt and Wine's prefix.
+WINDOWS_CACHE=${ZT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/zt-phasewise-windows}
+
+# Wine for the Windows build: a prefix of the build's own beside the cache, never the user's
+# ~/.wine; it asks for neither Mono nor Gecko, which the program never needs, and mirrors no
+# Start-menu entry onto this desktop. The Wine tests inherit it through ctest.
+wine_environment() {
+    export WINEPREFIX=${WINDOWS_CACHE}/wine WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Everything CI checks on Linux, headless. Installs what the tests need, once, then runs the steps
-# in turn, each from a build of its own preset (CMakePresets.json):
+# Everything CI checks on Linux, headless: the steps in turn, each installing what it needs and
+# building a preset of its own (CMakePresets.json):
 #   suite       the test suite on the build the package ships (build/; the quick command,
 #               `cmake --workflow --preset default`, runs the same once the packages are in)
 #   sanitizers  the suite again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
@@ -15,7 +15,6 @@ steps=("$@")
 for step in "${steps[@]}"; do
     [ -f "scripts/checks/${step}.sh" ] || { echo "test.sh: no step '${step}'" >&2; exit 2; }
 done
-install_missing "${TEST_PACKAGES[@]}"
 for step in "${steps[@]}"; do
     echo "== ${step}"
     started=$SECONDS

@@ -16,20 +16,17 @@ wait_until() {
     done
 }
 
-# Ends the calling test as skipped (CTest's SKIP_RETURN_CODE, 77) with the reason $*. A test never
-# installs what it lacks: the scripts the README names do, before the tests run.
+# A test never installs what it lacks (scripts/test.sh does, before the tests run): it ends as
+# skipped, CTest's SKIP_RETURN_CODE 77, with the reason $*.
 skip_test() {
     echo "SKIP: $* (bash scripts/test.sh installs what the tests need)"
     exit 77
 }
-
-# Skips the calling test unless every command named is installed.
 require_commands() {
-    local missing=() command
+    local command
     for command in "$@"; do
-        command -v "${command}" >/dev/null 2>&1 || missing+=("${command}")
+        command -v "${command}" >/dev/null 2>&1 || skip_test "not installed: ${command}"
     done
-    [ ${#missing[@]} -eq 0 ] || skip_test "not installed: ${missing[*]}"
 }
 
 # Points every per-user folder into $1 and the browser at a stand-in that appends each address

@@ -8,8 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 source "$here/../common/session.sh"
-require_commands Xvfb xdotool dbus-run-session dbus-send
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip_test "not installed: the accessibility bus (at-spi2-core)"
+require_commands Xvfb xdotool dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip_test "not installed: Python's pyatspi"
 
 work=$(mktemp -d /tmp/zt-a11y.XXXXXX)
