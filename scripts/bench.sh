@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every benchmark: the reading (compute and compose),
-# the start-up against the floor program under a private Xvfb, and the in-process latency of
-# Next and Back. Prints figures; it passes or fails nothing.
+# the start-up against the floor program under a private Xvfb, the in-process latency of Next and
+# Back, and the memory over a long session of them (LONG_READINGS=5000 rounds, about a minute;
+# 0 leaves it out). Prints figures; it passes or fails nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
@@ -18,3 +19,7 @@ XVFB_PID=""
 trap 'kill "${XVFB_PID}" 2>/dev/null || true; rm -rf "${session}"' EXIT
 start_xvfb "${session}" 1280x1024
 QT_QPA_PLATFORM=xcb ./build/bench/bench_latency "${READINGS:-500}"
+if [ "${LONG_READINGS:-5000}" -gt 0 ]; then
+    echo "== memory over a long session of Next and Back, in-process, on the same Xvfb"
+    QT_QPA_PLATFORM=xcb ./build/bench/bench_latency "${LONG_READINGS:-5000}"
+fi

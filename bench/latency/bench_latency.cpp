@@ -8,7 +8,18 @@
 // Runs on whatever platform Qt picks (scripts/bench.sh gives it a private Xvfb); the program's
 // settings, lock file and session bus are kept out of the user's own.
 //
+// A program left open all day must hold its memory steady, so the resident memory is read after
+// 500 and after 5,000 rounds of Next and Back (warm-up included), where the run gets that far,
+// beside the heap the allocator has handed out (what is left of the resident memory is code,
+// fonts and what the allocator keeps) and the pixmap cache against its limit (its use in whole MiB,
+// rounded up).
+//
 // Usage: bench_latency [readings]
+
+// Qt's own tests read the pixmap cache's use through this; a benchmark may too.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
+
 #include "Startup.h"
 #include "Summary.h"
 
@@ -28,6 +39,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#if defined(Q_OS_LINUX)
+#include <QFile>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -102,6 +120,35 @@ void Settle() {
     QCoreApplication::processEvents();
 }
 
+// The process's resident memory now, in MiB; -1 where the system does not tell.
+double ResidentMiB() {
+#if defined(Q_OS_LINUX)
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+#endif
+    return -1;
+}
+
+// The heap in use now, in MiB; -1 where the allocator does not tell.
+double HeapInUseMiB() {
+#if defined(__GLIBC__)
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+#else
+    return -1;
+#endif
+}
+
+struct MemoryReading {
+    int rounds;
+    double resident, heap, pixmapCache;
+};
+
 // Records any page the program would open; a benchmark run must open none.
 class NoBrowser : public QObject {
     Q_OBJECT
@@ -156,6 +203,8 @@ int main(int argc, char *argv[]) {
     // The first of each is measured too but left out: it creates what later ones reuse.
     const int warmUp = 5;
     std::vector<double> next, back;
+    const int memoryRounds[] = {500, 5000};
+    std::vector<MemoryReading> memory;
     for (int i = 0; i < warmUp + readings; ++i) {
         // Every date is valid: days 1 to 28 of every month, across the listed years.
         day->setCurrentIndex(i % 28);
@@ -194,6 +243,12 @@ int main(int argc, char *argv[]) {
             next.push_back(nextMs);
             back.push_back(backMs);
         }
+        if (std::find(std::begin(memoryRounds), std::end(memoryRounds), i + 1) !=
+            std::end(memoryRounds)) {
+            Settle();
+            memory.push_back(
+                {i + 1, ResidentMiB(), HeapInUseMiB(), double(QPixmapCache::totalUsed())});
+        }
     }
     for (const QString &scheme : {QStringLiteral("http"), QStringLiteral("https")})
         QDesktopServices::unsetUrlHandler(scheme);
@@ -209,6 +264,21 @@ int main(int argc, char *argv[]) {
     std::printf("  %-36s %8.3f %8.3f %8.3f\n", "Next -> report shown", n.median, n.p99, n.max);
     const Summary b = Summarise(back);
     std::printf("  %-36s %8.3f %8.3f %8.3f\n", "Back -> main window shown", b.median, b.p99, b.max);
+    if (!memory.empty()) {
+        std::printf("memory (MiB), pixmap cache limit %.2f MiB\n",
+                    QPixmapCache::cacheLimit() / 1024.0);
+        std::printf("  %-36s %8s %8s %8s\n", "", "resident", "heap", "pixmaps");
+    }
+    for (const MemoryReading &m : memory) {
+        std::printf("  after %5d rounds %18s %8.2f %8.2f %8.2f\n", m.rounds, "", m.resident, m.heap,
+                    m.pixmapCache);
+    }
+    if (memory.size() > 1) {
+        const MemoryReading &first = memory.front(), &last = memory.back();
+        std::printf("  growth from %d to %d rounds %11s %+8.2f %+8.2f %+8.2f\n", first.rounds,
+                    last.rounds, "", last.resident - first.resident, last.heap - first.heap,
+                    last.pixmapCache - first.pixmapCache);
+    }
     return 0;
 }
 
