@@ -37,6 +37,10 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
     BuildWindow(this, ResultsWindowLayout());
 
     display = RequireControl<QPlainTextEdit>(this, "txtDisplay");
+    // The box's style sheet paints its background. A viewport left to fill itself would be marked
+    // for a styled background of its own, and the style-sheet engine would then keep an entry for
+    // every viewport it drew, never told when one goes: one more for each reading.
+    display->viewport()->setAutoFillBackground(false);
     connect(display, &QPlainTextEdit::textChanged, this, &RemoveOwnCopies);
     // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
     display->viewport()->setMouseTracking(true);

@@ -328,6 +328,8 @@ void TestMainWindow::reportFor29November1975() {
     QCOMPARE(display->toPlainText(), ShownReport("29", "November", "1975"));
     QCOMPARE(display->textCursor().position(), 0);
     QVERIFY(display->isReadOnly());
+    // A viewport with a styled background of its own stays in the style sheets' cache for good.
+    QVERIFY(!display->viewport()->testAttribute(Qt::WA_StyledBackground));
     QCOMPARE(results->focusWidget(), Control<QPushButton>(results, "cmdback"));
     QVERIFY(!Control<QPushButton>(results, "cmdprint")->isVisible());
 }
