@@ -12,9 +12,9 @@ void RunStartup(const QString &lockPath = SingleInstance::DefaultLockPath());
 
 // What the application needs before RunStartup: its name (which keys its settings), its icon and
 // desktop entry, the font fall-backs, and staying alive when its last window closes, since the
-// program leaves only through EndProgram; and a pixmap cache of PixmapCacheLimitKiB.
+// program leaves only through EndProgram; and no pixmap cache (PixmapCacheLimitKiB).
 void SetUpApplication();
-inline constexpr int PixmapCacheLimitKiB = 1024;
+inline constexpr int PixmapCacheLimitKiB = 0;
 
 // Draws a number from 1 to 6: an even one brings the fully branded offer to the front of the main
 // window, an odd one the co-branding offer. Returns the number drawn.
