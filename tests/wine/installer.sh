@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The installer under Wine, as an administrator would use it from a script: a silent install puts
-# the program and its Start-menu entry in place, the installed program answers --version, and a
-# silent uninstall takes away every file the install made.
+# The installer under Wine, as an administrator would use it from a script: a silent install for
+# the user alone, again over that copy, refused while the program runs, then for every user over
+# it; Installed apps lists one copy at every step, and the last uninstall takes away every file.
 # Usage: installer.sh SETUP.exe VERSION_TEXT
 set -euo pipefail
 setup=$(readlink -f "$1")
@@ -9,34 +9,83 @@ expected_version=$2
 source "$(dirname "$0")/../common/session.sh"
 [ -n "${WINEPREFIX:-}" ] || skip_test "no WINEPREFIX: scripts/windows.sh sets up Wine"
 work=$(mktemp -d "${TMPDIR:-/tmp}/zt-installer.XXXXXX")
-trap 'rm -rf "${work}"' EXIT
+program=""
+trap '[ -z "${program}" ] || kill "${program}" 2>/dev/null; rm -rf "${work}"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
 drive=$(winepath -u 'C:\' 2>/dev/null)
-folder="${drive}/Program Files/ZT Phasewise"
-if [ -e "${folder}" ]; then
+machine="${drive}/Program Files/ZT Phasewise"
+local_data="${drive}/users/$(id -un)/AppData/Local"
+user="${local_data}/Programs/ZT Phasewise"
+lock="${local_data}/DIDadiDizaruvaVudiro"
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\ZT Phasewise'
+# Programs started by their Unix path see Z:, where the uninstaller would not know its copy.
+windows() { winepath -w "$1" 2>/dev/null; }
+exit_code() {
+    local status=0
+    "$@" >/dev/null 2>&1 || status=$?
+    echo "${status}"
+}
+# The hives that hold an uninstall entry, one a line.
+entries() {
+    for hive in HKCU HKLM; do wine reg query "${hive}\\${key}" >/dev/null 2>&1 && echo "${hive}"; done
+    true
+}
+# Waits for the uninstaller, which runs in place only with _?= last and unquoted; Wine quotes an
+# argument with spaces, so cmd reads the line from a file.
+uninstall_in_place() {
+    printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' "$(windows "$1")" \
+        "$(windows "$1")" >"${work}/uninstall.bat"
+    wine cmd /c "$(windows "${work}/uninstall.bat")"
+}
+for copy in "${machine}" "${user}"; do
     # What an earlier run that stopped half-way left behind.
-    wine "${folder}/Uninstall.exe" /S || true
-    wait_until 120 eval "! test -e '${folder}'" || fail "${folder} is there before the install"
-fi
+    [ ! -e "${copy}" ] || uninstall_in_place "${copy}" || true
+    rm -rf "${copy}"
+done
+# The program's lock folder, empty once it has ended, goes with the last uninstall.
+rmdir "${lock}" 2>/dev/null || true
 # Wine's own temporary and cached files come and go; everything else is compared.
 files() {
     (cd "${drive}" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print) | sort
 }
 files >"${work}/before"
 
-wine "${setup}" /S || fail "the silent install failed"
-wait_until 60 test -f "${folder}/bin/DIDadiDizaruvaVudiro.exe" || fail "no program in ${folder}"
+wine "${setup}" /S /CurrentUser || fail "the silent install for the user alone failed"
+[ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${machine}" ] && [ "$(entries)" = HKCU ] ||
+    fail "the install for the user alone is not in ${user} with its entry in HKCU: $(entries)"
+shown=$(wine reg query "HKCU\\${key}" | tr -d '\r')
+for value in "DisplayName *REG_SZ *${expected_version% *}" "Publisher *REG_SZ *Zentari Softwares" \
+    "DisplayVersion *REG_SZ *${expected_version##* }" "EstimatedSize *REG_DWORD *0x[1-9a-f][0-9a-f]*"; do
+    grep -qx " *${value}" <<<"${shown}" || fail "no '${value}' in the uninstall entry: ${shown}"
+done
+icon=$(sed -n 's/^ *DisplayIcon *REG_SZ *//p' <<<"${shown}")
+[ -f "$(winepath -u "${icon}" 2>/dev/null)" ] || fail "DisplayIcon names no file: '${icon}'"
 shortcut=$(cd "${drive}" && find . -path '*/Start Menu/Programs/*' -name 'ZT Phasewise.lnk' | head -1)
 [ -n "${shortcut}" ] || fail "no Start-menu entry"
-version=$(wine "${folder}/bin/DIDadiDizaruvaVudiro.exe" --version 2>&1 | tr -d '\r') || true
-[ "${version}" = "${expected_version}" ] || fail "--version of the installed program: '${version}'"
 
+wine "${setup}" /S /CurrentUser || fail "the install over the installed copy failed"
+wine "${user}/bin/DIDadiDizaruvaVudiro.exe" >/dev/null 2>&1 &
+program=$!
+wait_until 60 test -e "${lock}/DIDadiDizaruvaVudiro.lock" || fail "the installed program did not start"
+version=$(wine "${user}/bin/DIDadiDizaruvaVudiro.exe" --version 2>&1 | tr -d '\r') || true
+[ "${version}" = "${expected_version}" ] || fail "--version of the installed program: '${version}'"
+status="$(exit_code wine "${setup}" /S /CurrentUser) $(exit_code uninstall_in_place "${user}")"
+[ "${status}" = "32 32" ] || fail "install and uninstall beside the running program ended with ${status}"
+[ -f "${user}/Uninstall.exe" ] && [ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] &&
+    [ "$(entries)" = HKCU ] || fail "the refusals left the installed copy incomplete: $(entries)"
+wine taskkill /IM DIDadiDizaruvaVudiro.exe >/dev/null 2>&1 || fail "taskkill found no program"
+wait "${program}" || fail "the program ended with $?"
+program=""
+
+wine "${setup}" /S /AllUsers || fail "the silent install for every user failed"
+[ -f "${machine}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${user}" ] && [ "$(entries)" = HKLM ] ||
+    fail "the install for every user did not replace the user's copy: $(entries)"
 # The uninstaller copies itself away and returns at once; its copy removes the rest.
-wine "${folder}/Uninstall.exe" /S || fail "the silent uninstall failed"
-wait_until 120 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null' ||
-    fail "the uninstall left files: $(diff "${work}/before" "${work}/after")"
-echo "PASS: installed silently, answered --version, uninstalled without a trace"
+wine "$(windows "${machine}")\\Uninstall.exe" /S || fail "the silent uninstall failed"
+wait_until 120 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null &&
+    [ -z "$(entries)" ]' || fail "the uninstall left $(entries) $(diff "${work}/before" "${work}/after")"
+echo "PASS: installed for the user, over it, refused beside the program, for every user over it, and uninstalled without a trace"
