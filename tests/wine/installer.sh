@@ -24,15 +24,12 @@ lock="${local_data}/DIDadiDizaruvaVudiro"
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\ZT Phasewise'
 # Programs started by their Unix path see Z:, where the uninstaller would not know its copy.
 windows() { winepath -w "$1" 2>/dev/null; }
-exit_code() {
-    local status=0
-    "$@" >/dev/null 2>&1 || status=$?
-    echo "${status}"
-}
+exit_code() { "$@" >/dev/null 2>&1 && echo 0 || echo $?; }
 # The hives that hold an uninstall entry, one a line.
 entries() {
-    for hive in HKCU HKLM; do wine reg query "${hive}\\${key}" >/dev/null 2>&1 && echo "${hive}"; done
-    true
+    for hive in HKCU HKLM; do
+        wine reg query "${hive}\\${key}" >/dev/null 2>&1 && echo "${hive}" || true
+    done
 }
 # Waits for the uninstaller, which runs in place only with _?= last and unquoted; Wine quotes an
 # argument with spaces, so cmd reads the line from a file.
@@ -41,8 +38,8 @@ uninstall_in_place() {
         "$(windows "$1")" >"${work}/uninstall.bat"
     wine cmd /c "$(windows "${work}/uninstall.bat")"
 }
+# What an earlier run that stopped half-way left behind.
 for copy in "${machine}" "${user}"; do
-    # What an earlier run that stopped half-way left behind.
     [ ! -e "${copy}" ] || uninstall_in_place "${copy}" || true
     rm -rf "${copy}"
 done
@@ -55,26 +52,25 @@ files() {
 files >"${work}/before"
 
 wine "${setup}" /S /CurrentUser || fail "the silent install for the user alone failed"
-[ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${machine}" ] && [ "$(entries)" = HKCU ] ||
-    fail "the install for the user alone is not in ${user} with its entry in HKCU: $(entries)"
+[ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${machine}" ] &&
+    [ "$(entries)" = HKCU ] || fail "the install for the user alone is not theirs: $(entries)"
 shown=$(wine reg query "HKCU\\${key}" | tr -d '\r')
 for value in "DisplayName *REG_SZ *${expected_version% *}" "Publisher *REG_SZ *Zentari Softwares" \
-    "DisplayVersion *REG_SZ *${expected_version##* }" "EstimatedSize *REG_DWORD *0x[1-9a-f][0-9a-f]*"; do
+    "DisplayVersion *REG_SZ *${expected_version##* }" "EstimatedSize *REG_DWORD *0x[1-9a-f].*" \
+    "DisplayIcon *REG_SZ *C:.*Programs.ZT Phasewise.bin.DIDadiDizaruvaVudiro.exe"; do
     grep -qx " *${value}" <<<"${shown}" || fail "no '${value}' in the uninstall entry: ${shown}"
 done
-icon=$(sed -n 's/^ *DisplayIcon *REG_SZ *//p' <<<"${shown}")
-[ -f "$(winepath -u "${icon}" 2>/dev/null)" ] || fail "DisplayIcon names no file: '${icon}'"
 shortcut=$(cd "${drive}" && find . -path '*/Start Menu/Programs/*' -name 'ZT Phasewise.lnk' | head -1)
 [ -n "${shortcut}" ] || fail "no Start-menu entry"
 
 wine "${setup}" /S /CurrentUser || fail "the install over the installed copy failed"
 wine "${user}/bin/DIDadiDizaruvaVudiro.exe" >/dev/null 2>&1 &
 program=$!
-wait_until 60 test -e "${lock}/DIDadiDizaruvaVudiro.lock" || fail "the installed program did not start"
+wait_until 60 test -e "${lock}/DIDadiDizaruvaVudiro.lock" || fail "the program did not start"
 version=$(wine "${user}/bin/DIDadiDizaruvaVudiro.exe" --version 2>&1 | tr -d '\r') || true
 [ "${version}" = "${expected_version}" ] || fail "--version of the installed program: '${version}'"
 status="$(exit_code wine "${setup}" /S /CurrentUser) $(exit_code uninstall_in_place "${user}")"
-[ "${status}" = "32 32" ] || fail "install and uninstall beside the running program ended with ${status}"
+[ "${status}" = "32 32" ] || fail "install and uninstall beside the program ended with ${status}"
 [ -f "${user}/Uninstall.exe" ] && [ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] &&
     [ "$(entries)" = HKCU ] || fail "the refusals left the installed copy incomplete: $(entries)"
 wine taskkill /IM DIDadiDizaruvaVudiro.exe >/dev/null 2>&1 || fail "taskkill found no program"
@@ -82,10 +78,10 @@ wait "${program}" || fail "the program ended with $?"
 program=""
 
 wine "${setup}" /S /AllUsers || fail "the silent install for every user failed"
-[ -f "${machine}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${user}" ] && [ "$(entries)" = HKLM ] ||
-    fail "the install for every user did not replace the user's copy: $(entries)"
+[ -f "${machine}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${user}" ] &&
+    [ "$(entries)" = HKLM ] || fail "the install for every user kept the user's copy: $(entries)"
 # The uninstaller copies itself away and returns at once; its copy removes the rest.
 wine "$(windows "${machine}")\\Uninstall.exe" /S || fail "the silent uninstall failed"
 wait_until 120 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null &&
-    [ -z "$(entries)" ]' || fail "the uninstall left $(entries) $(diff "${work}/before" "${work}/after")"
-echo "PASS: installed for the user, over it, refused beside the program, for every user over it, and uninstalled without a trace"
+    [ -z "$(entries)" ]' || fail "the uninstall left: $(entries) $(diff "${work}"/{before,after})"
+echo "PASS: for the user, over it, refused beside the program, for all over it, uninstalled clean"
