@@ -45,6 +45,9 @@ for copy in "${machine}" "${user}"; do
 done
 # The program's lock folder, empty once it has ended, goes with the last uninstall.
 rmdir "${lock}" 2>/dev/null || true
+# Windows has the folder for every user's own programs; a fresh Wine prefix makes it at the first
+# install, and no uninstaller takes it away.
+mkdir -p "${local_data}/Programs"
 # Wine's own temporary and cached files come and go; everything else is compared.
 files() {
     (cd "${drive}" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print) | sort
