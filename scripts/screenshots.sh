@@ -6,13 +6,17 @@
 # touches none of the user's settings and opens no browser. Commit the pictures it writes.
 #   bash scripts/screenshots.sh [SCALE...]      (default: 1 2)
 #   bash scripts/screenshots.sh --windows        the Windows build under Wine, into docs/windows/
+#                                                and docs/windows/200/ (WINEPREFIX, if set, names
+#                                                the prefix to copy from)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 install_missing xvfb xdotool x11-utils imagemagick openbox
 if [ "${1:-}" = --windows ]; then
-    # scripts/windows.sh has made the program and Wine's prefix.
+    # scripts/windows.sh has made the program and Wine's prefix; one named already is kept.
+    prefix=${WINEPREFIX:-}
     wine_environment
+    WINEPREFIX=${prefix:-${WINEPREFIX}}
     program=(wine build-windows/DIDadiDizaruvaVudiro.exe)
 else
     build
@@ -26,6 +30,8 @@ work=$(mktemp -d /tmp/zt-shots.XXXXXX)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # The copied prefix's wineserver would otherwise outlive its folder.
+    [ ! -d "$work/wine" ] || WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -69,10 +75,10 @@ keys() { xdotool key --delay 80 "$@"; }
 shoot() {
     local scale=$1 dir=$2
     mkdir -p "$dir"
-    private_session "$work/$scale"
-    start_xvfb "$work/$scale" 2560x1600
+    private_session "$work/$dir"
+    start_xvfb "$work/$dir" 2560x1600
     pids+=("$XVFB_PID")
-    start_window_manager "$work/$scale"
+    start_window_manager "$work/$dir"
     pids+=("$WM_PID")
 
     env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 \
@@ -130,8 +136,15 @@ shoot() {
 }
 
 if [ "${program[0]}" = wine ]; then
-    # Wine hands the program no QT_ variable, so no other scale.
     shoot 1 docs/windows
+    # Wine hands the program no QT_ variable: 200 % is the desktop's own, as Windows sets it, in
+    # a copy of the prefix so that the build's stays at 100 %.
+    wineserver --wait
+    cp -a "${WINEPREFIX}" "$work/wine"
+    export WINEPREFIX="$work/wine"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+    wineserver --wait
+    shoot 1 docs/windows/200
     exit 0
 fi
 scales=("$@")

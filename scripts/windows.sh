@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 install_missing g++-mingw-w64-x86-64-posix wine64 wine nsis ninja-build xvfb xdotool \
-    xclip x11-utils
+    xclip x11-utils fonts-wine
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[-+].*//')
 QT_OPTIONS=(
@@ -82,6 +82,12 @@ if [ ! -f "${WINEPREFIX}/prepared" ]; then
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     wineserver --wait
     touch "${WINEPREFIX}/prepared"
+fi
+# Wine's own stand-ins for Windows' interface faces (Tahoma for menus, MS Sans Serif), where the
+# offscreen tests read fonts too; a stamp of its own brings them into a prefix prepared earlier.
+if [ ! -f "${WINEPREFIX}/fonts-wine" ]; then
+    cp /usr/share/wine/fonts/*.ttf "${WINEPREFIX}/drive_c/windows/Fonts/"
+    touch "${WINEPREFIX}/fonts-wine"
 fi
 
 # The Linux program, whose reports the Windows one must match, then the Windows one.
