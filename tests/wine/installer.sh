@@ -20,33 +20,31 @@ drive=$(winepath -u 'C:\' 2>/dev/null)
 machine="${drive}/Program Files/ZT Phasewise"
 local_data="${drive}/users/$(id -un)/AppData/Local"
 user="${local_data}/Programs/ZT Phasewise"
-lock="${local_data}/DIDadiDizaruvaVudiro"
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\ZT Phasewise'
 # Programs started by their Unix path see Z:, where the uninstaller would not know its copy.
 windows() { winepath -w "$1" 2>/dev/null; }
 exit_code() { "$@" >/dev/null 2>&1 && echo 0 || echo $?; }
-# The hives that hold an uninstall entry, one a line.
-entries() {
-    for hive in HKCU HKLM; do
-        wine reg query "${hive}\\${key}" >/dev/null 2>&1 && echo "${hive}" || true
-    done
-}
-# Waits for the uninstaller, which runs in place only with _?= last and unquoted; Wine quotes an
-# argument with spaces, so cmd reads the line from a file.
+entries() { for hive in HKCU HKLM; do ! wine reg query "${hive}\\${key}" &>/dev/null || echo "${hive}"; done; }
+# The uninstaller waits in place only with _?= last and unquoted, and Wine quotes an argument
+# with spaces: cmd reads the line from a file.
 uninstall_in_place() {
     printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' "$(windows "$1")" \
-        "$(windows "$1")" >"${work}/uninstall.bat"
-    wine cmd /c "$(windows "${work}/uninstall.bat")"
+        "$(windows "$1")" >"${work}/uninstall.bat" && wine cmd /c "$(windows "${work}/uninstall.bat")"
 }
-# What an earlier run that stopped half-way left behind.
+# Installs with the switch; the copy must be in its folder alone, with one uninstall entry.
+install() {
+    wine "${setup}" /S "$1" || fail "the silent install $1 failed"
+    [ -f "$2/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "$3" ] && [ "$(entries)" = "$4" ] ||
+        fail "the install $1 is not in $2 alone: $(entries)"
+}
+# What an earlier run that stopped half-way left behind. The program's lock folder, empty once it
+# has ended, goes with the last uninstall; the folder for each user's own programs, which Windows
+# has, stays.
 for copy in "${machine}" "${user}"; do
     [ ! -e "${copy}" ] || uninstall_in_place "${copy}" || true
     rm -rf "${copy}"
 done
-# The program's lock folder, empty once it has ended, goes with the last uninstall.
-rmdir "${lock}" 2>/dev/null || true
-# Windows has the folder for every user's own programs; a fresh Wine prefix makes it at the first
-# install, and no uninstaller takes it away.
+rmdir "${local_data}/DIDadiDizaruvaVudiro" 2>/dev/null || true
 mkdir -p "${local_data}/Programs"
 # Wine's own temporary and cached files come and go; everything else is compared.
 files() {
@@ -54,9 +52,7 @@ files() {
 }
 files >"${work}/before"
 
-wine "${setup}" /S /CurrentUser || fail "the silent install for the user alone failed"
-[ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${machine}" ] &&
-    [ "$(entries)" = HKCU ] || fail "the install for the user alone is not theirs: $(entries)"
+install /CurrentUser "${user}" "${machine}" HKCU
 shown=$(wine reg query "HKCU\\${key}" | tr -d '\r')
 for value in "DisplayName *REG_SZ *${expected_version% *}" "Publisher *REG_SZ *Zentari Softwares" \
     "DisplayVersion *REG_SZ *${expected_version##* }" "EstimatedSize *REG_DWORD *0x[1-9a-f].*" \
@@ -66,23 +62,22 @@ done
 shortcut=$(cd "${drive}" && find . -path '*/Start Menu/Programs/*' -name 'ZT Phasewise.lnk' | head -1)
 [ -n "${shortcut}" ] || fail "no Start-menu entry"
 
-wine "${setup}" /S /CurrentUser || fail "the install over the installed copy failed"
+install /CurrentUser "${user}" "${machine}" HKCU
 wine "${user}/bin/DIDadiDizaruvaVudiro.exe" >/dev/null 2>&1 &
 program=$!
-wait_until 60 test -e "${lock}/DIDadiDizaruvaVudiro.lock" || fail "the program did not start"
+wait_until 60 test -e "${local_data}/DIDadiDizaruvaVudiro/DIDadiDizaruvaVudiro.lock" ||
+    fail "the program did not start"
 version=$(wine "${user}/bin/DIDadiDizaruvaVudiro.exe" --version 2>&1 | tr -d '\r') || true
 [ "${version}" = "${expected_version}" ] || fail "--version of the installed program: '${version}'"
 status="$(exit_code wine "${setup}" /S /CurrentUser) $(exit_code uninstall_in_place "${user}")"
-[ "${status}" = "32 32" ] || fail "install and uninstall beside the program ended with ${status}"
-[ -f "${user}/Uninstall.exe" ] && [ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] &&
-    [ "$(entries)" = HKCU ] || fail "the refusals left the installed copy incomplete: $(entries)"
+[ "${status}" = "32 32" ] && [ -f "${user}/Uninstall.exe" ] && [ "$(entries)" = HKCU ] &&
+    [ -f "${user}/bin/DIDadiDizaruvaVudiro.exe" ] ||
+    fail "beside the program, install and uninstall ended with ${status}, leaving $(entries)"
 wine taskkill /IM DIDadiDizaruvaVudiro.exe >/dev/null 2>&1 || fail "taskkill found no program"
 wait "${program}" || fail "the program ended with $?"
 program=""
 
-wine "${setup}" /S /AllUsers || fail "the silent install for every user failed"
-[ -f "${machine}/bin/DIDadiDizaruvaVudiro.exe" ] && [ ! -e "${user}" ] &&
-    [ "$(entries)" = HKLM ] || fail "the install for every user kept the user's copy: $(entries)"
+install /AllUsers "${machine}" "${user}" HKLM
 # The uninstaller copies itself away and returns at once; its copy removes the rest.
 wine "$(windows "${machine}")\\Uninstall.exe" /S || fail "the silent uninstall failed"
 wait_until 120 eval 'files >"${work}/after"; diff -q "${work}/before" "${work}/after" >/dev/null &&
