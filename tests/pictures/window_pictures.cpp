@@ -1,7 +1,8 @@
 // Pictures of the windows as the program draws them, to prove that a change leaves every pixel
 // where it was (scripts/compare-windows.sh compares two builds with it):
 //   window_pictures [--dark] FOLDER   main.png, message-box.png, results.png, ... into FOLDER; the
-//                                     scale comes from QT_SCALE_FACTOR, --dark sets a dark theme
+//                                     scale comes from QT_SCALE_FACTOR (on Windows from the
+//                                     desktop), --dark sets a dark theme
 //   window_pictures --compare A B     one line per picture of folder A or B: its size and how many
 //                                     pixels differ; exit code 1 if any differs or is missing
 #include "AboutWindow.h"
@@ -86,7 +87,10 @@ int main(int argc, char *argv[]) {
     if (argc == 4 && qstrcmp(argv[1], "--compare") == 0)
         return Compare(QDir(QString::fromLocal8Bit(argv[2])),
                        QDir(QString::fromLocal8Bit(argv[3])));
+#if !defined(Q_OS_WIN)
+    // Headless here; on Windows only Windows' own platform draws its style and its fonts.
     ForceOffscreenPlatform();
+#endif
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments().mid(1);
     const bool dark = arguments.removeAll(u"--dark"_qs) > 0;
