@@ -11,10 +11,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 source tests/common/session.sh
 windows=""
-if [ "${1:-}" = --windows ]; then
-    windows=1
-    shift
-fi
+[ "${1:-}" != --windows ] || { windows=1 && shift; }
 rev=${1:-main}
 here=$PWD
 work=$(mktemp -d /tmp/zt-compare.XXXXXX)
