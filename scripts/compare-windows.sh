@@ -72,7 +72,7 @@ shoot() {
 
 # The comparison runs on this machine in either case.
 build_pictures "$here" default build-pictures
-compare=$here/build-pictures/tests/pictures/window_pictures
+compare=$here/build-pictures/window_pictures
 if [ -n "$windows" ]; then
     install_missing g++-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb fonts-wine
     wine_environment
@@ -91,11 +91,11 @@ if [ -n "$windows" ]; then
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
     wineserver --wait
     start_xvfb "$work" 2560x1600
-    shoot "$work/before" wine "$work/rev/build-pictures-windows/tests/pictures/window_pictures.exe"
-    shoot "$work/after" wine "$here/build-pictures-windows/tests/pictures/window_pictures.exe"
+    shoot "$work/before" wine "$work/rev/build-pictures-windows/window_pictures.exe"
+    shoot "$work/after" wine "$here/build-pictures-windows/window_pictures.exe"
 else
     build_pictures "$work/rev" default build-pictures
-    shoot "$work/before" "$work/rev/build-pictures/tests/pictures/window_pictures"
+    shoot "$work/before" "$work/rev/build-pictures/window_pictures"
     shoot "$work/after" "$compare"
 fi
 
