@@ -1,22 +1,14 @@
 #include "Accessibility.h"
-#include "Layouts.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 
 namespace {
-const char RoleProperty[] = "zt_accessibleRole";
-
-// Labels and buttons are spoken by the text they show, and follow it when it changes; a name of
-// their own would freeze what a screen reader says at the layout's text. A frame keeps its
-// caption as its name: without one Qt would speak it by the caption of the frame around it.
-bool SpeaksItsText(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Button || kind == Kind::CheckButton;
-}
-
 // A widget spoken in a role of the program's choosing. Links are pressed like buttons.
 class RoleAccessible : public QAccessibleWidget {
 public:
@@ -138,9 +130,14 @@ QAccessibleInterface *Factory(const QString &className, QObject *object) {
     // object's own class, so that Qt's interfaces serve every widget left alone here.
     if (!widget || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    const QVariant role = widget->property(RoleProperty);
-    if (role.isValid())
-        return new RoleAccessible(widget, QAccessible::Role(role.toInt()));
+    if (widget->property("link").toBool())
+        return new RoleAccessible(widget, QAccessible::Link);
+    // Qt speaks a plain widget as a container even when it is a window of its own.
+    if (widget->windowType() == Qt::Window && !qobject_cast<QDialog *>(widget) &&
+        !qobject_cast<QMainWindow *>(widget))
+        return new RoleAccessible(widget, QAccessible::Window);
+    if (widget->metaObject() == &QFrame::staticMetaObject)
+        return new RoleAccessible(widget, QAccessible::Separator);
     if (auto *list = qobject_cast<QComboBox *>(widget); list && !list->accessibleName().isEmpty())
         return new NamedListAccessible(list);
     return nullptr;
@@ -155,10 +152,6 @@ void InstallAccessibility() {
     Q_UNUSED(installed)
 }
 
-void SetAccessibleRole(QWidget *widget, QAccessible::Role role) {
-    widget->setProperty(RoleProperty, int(role));
-}
-
 QString WithoutAccessKeys(const QString &caption) {
     QString text;
     text.reserve(caption.size());
@@ -168,17 +161,6 @@ QString WithoutAccessKeys(const QString &caption) {
         text += caption[i];
     }
     return text;
-}
-
-void NameForScreenReaders(QWidget *widget, const ControlRow &row) {
-    if (row.spoken) {
-        widget->setAccessibleName(QString::fromLatin1(row.spoken));
-        return;
-    }
-    const QString caption = WithoutAccessKeys(row.caption);
-    if (SpeaksItsText(row.kind) && !caption.isEmpty())
-        return;
-    widget->setAccessibleName(caption.isEmpty() ? widget->objectName() : caption);
 }
 
 void SpeakShownEntry(QComboBox *list) {

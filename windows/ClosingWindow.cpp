@@ -1,24 +1,24 @@
 #include "ClosingWindow.h"
 
+#include "Accessibility.h"
 #include "Blanks.h"
-#include "LayoutBuilder.h"
-#include "Layouts.h"
+#include "Branding.h"
 #include "LinkLabel.h"
 #include "Program.h"
 #include "Random.h"
 #include "ShowMessage.h"
 #include "WebLink.h"
 #include "WebPages.h"
+#include "WindowLook.h"
+#include "ui_ClosingWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextDocument>
 #include <utility>
+
+#define ZT_SITE ZT_WEB_SITE
 
 namespace {
 
@@ -46,9 +46,54 @@ void WriteBox(QWidget *box, const QString &text) {
 
 } // namespace
 
-ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent) {
-    BuildWindow(this, ClosingWindowLayout());
-    findControls();
+QString PromotionalText(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral(
+            "Programs such as this one can only be created and maintained with your support. The "
+            "best way to support us is to visit " ZT_SITE " regularly and to take part in its many "
+            "lively discussions and activities. Thanks!");
+    case 1:
+        return QStringLiteral(
+            "Please visit " ZT_SITE " regularly and support the site by taking part in its "
+            "discussions. Without your regular visits we cannot support or maintain these "
+            "programs. Thank you for all of your help!");
+    case 2:
+        return QStringLiteral(ZT_SITE " is a free online discussion forum on esoteric subjects. "
+                                      "Visiting it regularly helps us to develop and maintain this "
+                                      "software. Thanks!");
+    case 3:
+        return QStringLiteral(
+            ZT_SITE " needs your help! Visiting us regularly and taking part in its discussions "
+                    "helps us to maintain this program and to develop many more of our Zentari "
+                    "Softwares. Thank you!");
+    default:
+        return {};
+    }
+}
+
+ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent), ui(new Ui::ClosingWindow) {
+    InstallAccessibility();
+    ui->setupUi(this);
+    ui->Check1->setText(ui->Check1->text().arg(QStringLiteral(ZT_SITE)));
+    ui->Label1->setText(WindowCaption());
+    ShowProgramIcon(ui->Picture1);
+    referralBoxes = {{
+        {ui->txtName, &Referral::name},
+        {ui->txtEmail, &Referral::email},
+        {ui->txtMessage, &Referral::message},
+        {ui->txtFriendName, &Referral::friendName},
+        {ui->txtFriendEmail, &Referral::friendEmail},
+    }};
+    // The message box opens with a line break after its placeholder, which the placeholder it is
+    // compared with on leaving does not have.
+    for (const ReferralBox &box : referralBoxes) {
+        const QString placeholder = ReferralPlaceholders().*box.field;
+        WriteBox(box.box, box.box == ui->txtMessage ? placeholder + QStringLiteral("\r\n")
+                                                     : placeholder);
+    }
+    FinishWindow(this);
+    ui->cmdClose->setFocus();
     connectControls();
     showPromotionalText();
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -60,28 +105,12 @@ ClosingWindow::~ClosingWindow() {
     disconnect(focusFollowing);
 }
 
-void ClosingWindow::findControls() {
-    promotionalText = RequireControl<QLabel>(this, "Label2");
-    homePageCheck = RequireControl<QPushButton>(this, "Check1");
-    emailBox = RequireControl<QLineEdit>(this, "txtEmail");
-    friendEmailBox = RequireControl<QLineEdit>(this, "txtFriendEmail");
-    referralBoxes = {{
-        {RequireControl<QLineEdit>(this, "txtName"), &Referral::name},
-        {emailBox, &Referral::email},
-        {RequireControl<QPlainTextEdit>(this, "txtMessage"), &Referral::message},
-        {RequireControl<QLineEdit>(this, "txtFriendName"), &Referral::friendName},
-        {friendEmailBox, &Referral::friendEmail},
-    }};
-}
-
 void ClosingWindow::connectControls() {
-    ConnectWebLink(RequireControl<LinkLabel>(this, "lblGoToHome"), WebPage::Softwares);
-    connect(homePageCheck, &QPushButton::clicked, this, &ClosingWindow::openHomePageFromCheck);
-    DescribeWebLink(homePageCheck, WebPage::Home);
-    connect(RequireControl<QPushButton>(this, "cmdSubmit"), &QPushButton::clicked, this,
-            &ClosingWindow::referFriend);
-    connect(RequireControl<QPushButton>(this, "cmdClose"), &QPushButton::clicked, this,
-            &Program::EndProgram);
+    ConnectWebLink(ui->lblGoToHome, WebPage::Softwares);
+    connect(ui->Check1, &QPushButton::clicked, this, &ClosingWindow::openHomePageFromCheck);
+    DescribeWebLink(ui->Check1, WebPage::Home);
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &ClosingWindow::referFriend);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &Program::EndProgram);
 
     for (const ReferralBox &box : referralBoxes) {
         box.box->installEventFilter(this);
@@ -96,7 +125,7 @@ void ClosingWindow::connectControls() {
 void ClosingWindow::showPromotionalText() {
     Randomize();
     const int k = qBound(0, int(4 * Rnd()), 3);
-    promotionalText->setText(LayoutTexts::Promotional(k));
+    ui->Label2->setText(PromotionalText(k));
 }
 
 bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -112,7 +141,7 @@ bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
     default:
         break;
     }
-    if (event->type() == QEvent::KeyPress && (watched == emailBox || watched == friendEmailBox))
+    if (event->type() == QEvent::KeyPress && (watched == ui->txtEmail || watched == ui->txtFriendEmail))
         return refuseSpaceInEmail(static_cast<QWidget *>(watched),
                                   *static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
@@ -172,9 +201,9 @@ bool ClosingWindow::refuseSpaceInEmail(QWidget *box, const QKeyEvent &event) {
 // Unchecking from here raises no further click, so the page opens once per click and the box
 // never stays down.
 void ClosingWindow::openHomePageFromCheck() {
-    if (!homePageCheck->isChecked())
+    if (!ui->Check1->isChecked())
         return;
-    homePageCheck->setChecked(false);
+    ui->Check1->setChecked(false);
     OpenWebPage(WebPage::Home);
 }
 

@@ -4,11 +4,15 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+namespace Ui {
+class ClosingWindow;
+}
+
+// The closing window's four promotional texts, index 0 to 3; any other index gives an empty text.
+QString PromotionalText(int index);
 
 // The closing window: the program's way out. Created on its first showing, then only hidden and
 // shown until the program ends; it carries a random promotional text, two links to the maker's
@@ -30,7 +34,6 @@ private:
         QString Referral::*field;
     };
 
-    void findControls();
     void connectControls();
     void showPromotionalText();
 
@@ -44,10 +47,7 @@ private:
     void restorePlaceholder(const ReferralBox &box);
     bool refuseSpaceInEmail(QWidget *box, const QKeyEvent &event);
 
-    QLabel *promotionalText = nullptr;
-    QPushButton *homePageCheck = nullptr;
-    QLineEdit *emailBox = nullptr;
-    QLineEdit *friendEmailBox = nullptr;
+    std::unique_ptr<Ui::ClosingWindow> ui;
     std::array<ReferralBox, 5> referralBoxes = {};
     QPointer<QWidget> focusedBox;
     const ReferralBox *placeholderToClear = nullptr;

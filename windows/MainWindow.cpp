@@ -1,9 +1,9 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "Accessibility.h"
 #include "BirthDate.h"
-#include "LayoutBuilder.h"
-#include "Layouts.h"
+#include "BuildConfig.h"
 #include "LinkLabel.h"
 #include "Pinnacle.h"
 #include "Program.h"
@@ -12,6 +12,8 @@
 #include "UpdateReminder.h"
 #include "WebLink.h"
 #include "WebPages.h"
+#include "WindowLook.h"
+#include "ui_MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,59 +37,40 @@ QString Capitalised(const QString &typed) {
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildWindow(this, MainWindowLayout());
-    controls = findControls();
+    InstallAccessibility();
+    ui->setupUi(this);
+    ui->Label61->setText(ui->Label61->text().arg(QStringLiteral(ZT_WEB_SITE)));
+    FinishWindow(this);
+    ui->txtFirstName->setFocus();
     connectControls();
     CheckUpdateReminder();
     fillDateLists();
 }
 
-MainWindow::Controls MainWindow::findControls() const {
-    return {
-        .firstName = RequireControl<QLineEdit>(this, "txtFirstName"),
-        .middleName = RequireControl<QLineEdit>(this, "txtMiddleName"),
-        .lastName = RequireControl<QLineEdit>(this, "txtLastName"),
-        .day = RequireControl<QComboBox>(this, "cboDate"),
-        .month = RequireControl<QComboBox>(this, "cboMonth"),
-        .year = RequireControl<QComboBox>(this, "cboYear"),
-        .next = RequireControl<QPushButton>(this, "cmdNext"),
-        .exit = RequireControl<QPushButton>(this, "cmdExit"),
-        .banner = RequireControl<LinkLabel>(this, "Label61"),
-        .coBrandOffer = RequireControl<LinkLabel>(this, "lblCobrand"),
-        .fullBrandOffer = RequireControl<LinkLabel>(this, "lblFullBrand"),
-        .nextEntry = RequireControl<QAction>(this, "mnuNext"),
-        .exitEntry = RequireControl<QAction>(this, "mnuExit"),
-        .onlineHelpEntry = RequireControl<QAction>(this, "mnuOnline"),
-        .visitEntry = RequireControl<QAction>(this, "mnuVisit"),
-        .updateEntry = RequireControl<QAction>(this, "mnuUpdate"),
-        .aboutEntry = RequireControl<QAction>(this, "mnuAbout"),
-        .donateEntry = RequireControl<QAction>(this, "mnuDonate"),
-        .makeMoneyEntry = RequireControl<QAction>(this, "mkmoney"),
-    };
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls() {
-    connect(controls.next, &QPushButton::clicked, this, &MainWindow::startReading);
-    connect(controls.nextEntry, &QAction::triggered, this, &MainWindow::startReading);
+    connect(ui->cmdNext, &QPushButton::clicked, this, &MainWindow::startReading);
+    connect(ui->mnuNext, &QAction::triggered, this, &MainWindow::startReading);
     // Closing this window is what brings up the closing window.
-    connect(controls.exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(controls.exitEntry, &QAction::triggered, this, &QWidget::close);
-    connect(controls.aboutEntry, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     const std::pair<QAction *, WebPage> pageEntries[] = {
-        {controls.onlineHelpEntry, WebPage::OnlineHelp},
-        {controls.visitEntry, WebPage::Home},
-        {controls.updateEntry, WebPage::Download},
-        {controls.donateEntry, WebPage::Donate},
-        {controls.makeMoneyEntry, WebPage::FullBrand}};
+        {ui->mnuOnline, WebPage::OnlineHelp},
+        {ui->mnuVisit, WebPage::Home},
+        {ui->mnuUpdate, WebPage::Download},
+        {ui->mnuDonate, WebPage::Donate},
+        {ui->mkmoney, WebPage::FullBrand}};
     for (const auto &[entry, page] : pageEntries)
         connect(entry, &QAction::triggered, this, [page = page] { OpenWebPage(page); });
-    ConnectWebLink(controls.banner, WebPage::Home);
-    ConnectWebLink(controls.coBrandOffer, WebPage::CoBrand);
-    ConnectWebLink(controls.fullBrandOffer, WebPage::FullBrand);
+    ConnectWebLink(ui->Label61, WebPage::Home);
+    ConnectWebLink(ui->lblCobrand, WebPage::CoBrand);
+    ConnectWebLink(ui->lblFullBrand, WebPage::FullBrand);
     // Names are typed in capitals.
-    for (QLineEdit *box : {controls.firstName, controls.middleName, controls.lastName})
+    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
         box->installEventFilter(this);
 }
 
@@ -123,9 +106,9 @@ void MainWindow::fillDateLists() {
         list->addItems(items);
         list->setCurrentIndex(0);
     };
-    fill(controls.day, days);
-    fill(controls.month, months);
-    fill(controls.year, years);
+    fill(ui->cboDate, days);
+    fill(ui->cboMonth, months);
+    fill(ui->cboYear, years);
 }
 
 bool MainWindow::ValidateEntries() {
@@ -136,25 +119,25 @@ bool MainWindow::ValidateEntries() {
         return false;
     };
 
-    if (controls.firstName->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your First Name"), controls.firstName);
-    if (controls.lastName->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your Last Name"), controls.lastName);
+    if (ui->txtFirstName->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your First Name"), ui->txtFirstName);
+    if (ui->txtLastName->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your Last Name"), ui->txtLastName);
     // Day, month and year are checked in that order; an empty list takes the focus.
     const pinnacle::DateCheck check =
-        pinnacle::CheckDate(controls.day->currentIndex(), controls.month->currentIndex(),
-                            controls.year->currentIndex());
+        pinnacle::CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
+                            ui->cboYear->currentIndex());
     const std::string_view text = pinnacle::DateCheckMessage(check);
     const QString message = QString::fromLatin1(text.data(), qsizetype(text.size()));
     switch (check) {
     case pinnacle::DateCheck::Accepted:
         break;
     case pinnacle::DateCheck::NoDay:
-        return refuse(message, controls.day);
+        return refuse(message, ui->cboDate);
     case pinnacle::DateCheck::NoMonth:
-        return refuse(message, controls.month);
+        return refuse(message, ui->cboMonth);
     case pinnacle::DateCheck::NoYear:
-        return refuse(message, controls.year);
+        return refuse(message, ui->cboYear);
     case pinnacle::DateCheck::BeyondFebruary:
     case pinnacle::DateCheck::BeyondThirtyDayMonth:
         return refuse(message, nullptr);
@@ -176,8 +159,8 @@ void MainWindow::startReading() {
     results->show();
 
     const pinnacle::BirthDate date =
-        pinnacle::DateAt(controls.day->currentIndex(), controls.month->currentIndex(),
-                         controls.year->currentIndex());
+        pinnacle::DateAt(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
+                         ui->cboYear->currentIndex());
     const QString report =
         QString::fromStdString(pinnacle::ComposeReport(pinnacle::ComputePinnacles(date)));
     results->showReport(report);
@@ -190,7 +173,7 @@ void MainWindow::returnFromResults() {
 }
 
 void MainWindow::bringOfferToFront(bool fullBrand) {
-    BringToFront(fullBrand ? controls.fullBrandOffer : controls.coBrandOffer);
+    BringToFront(fullBrand ? ui->lblFullBrand : ui->lblCobrand);
 }
 
 void MainWindow::showAbout() {

@@ -1,13 +1,12 @@
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
-class LinkLabel;
-class QAction;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class ResultsWindow;
+namespace Ui {
+class MainWindow;
+}
 
 // The window where a reading starts: three names, the birth date from three lists, and Next,
 // which checks the entries, hides this window and fills a fresh results window. Closing this
@@ -16,6 +15,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     bool ValidateEntries();
     // Of the two offers laid over one another, shows the fully branded edition's or the
@@ -31,32 +31,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Controls {
-        QLineEdit *firstName;
-        QLineEdit *middleName;
-        QLineEdit *lastName;
-        QComboBox *day;
-        QComboBox *month;
-        QComboBox *year;
-        QPushButton *next;
-        QPushButton *exit;
-        LinkLabel *banner;
-        LinkLabel *coBrandOffer;
-        LinkLabel *fullBrandOffer;
-        QAction *nextEntry;
-        QAction *exitEntry;
-        QAction *onlineHelpEntry;
-        QAction *visitEntry;
-        QAction *updateEntry;
-        QAction *aboutEntry;
-        QAction *donateEntry;
-        QAction *makeMoneyEntry;
-    };
-    Controls findControls() const;
     void connectControls();
     void fillDateLists();
     void showAbout();
 
-    Controls controls = {};
+    std::unique_ptr<Ui::MainWindow> ui;
     QPointer<ResultsWindow> results;
 };

@@ -1,11 +1,13 @@
 #include "ResultsWindow.h"
 
-#include "LayoutBuilder.h"
-#include "Layouts.h"
+#include "Accessibility.h"
+#include "BuildConfig.h"
 #include "LinkLabel.h"
 #include "Program.h"
 #include "WebLink.h"
 #include "WebPages.h"
+#include "WindowLook.h"
+#include "ui_ResultsWindow.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -32,11 +34,15 @@ void RemoveOwnCopies() {
 }
 } // namespace
 
-ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
+ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent), ui(new Ui::ResultsWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildWindow(this, ResultsWindowLayout());
+    InstallAccessibility();
+    ui->setupUi(this);
+    ui->Label61->setText(ui->Label61->text().arg(QStringLiteral(ZT_WEB_SITE)));
+    FinishWindow(this);
+    ui->cmdback->setFocus();
 
-    display = RequireControl<QPlainTextEdit>(this, "txtDisplay");
+    QPlainTextEdit *display = ui->txtDisplay;
     // The box's style sheet paints its background. A viewport left to fill itself would be marked
     // for a styled background of its own, and the style-sheet engine would then keep an entry for
     // every viewport it drew, never told when one goes: one more for each reading.
@@ -46,15 +52,17 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent) {
     display->viewport()->setMouseTracking(true);
     display->viewport()->installEventFilter(this);
 
-    connect(RequireControl<QPushButton>(this, "cmdback"), &QPushButton::clicked, this,
-            &ResultsWindow::goBack);
-    ConnectWebLink(RequireControl<LinkLabel>(this, "Label61"), WebPage::Home);
+    connect(ui->cmdback, &QPushButton::clicked, this, &ResultsWindow::goBack);
+    ConnectWebLink(ui->Label61, WebPage::Home);
     // Both promotional labels here lead to the fully branded edition, the co-branding offer too.
-    ConnectWebLink(RequireControl<LinkLabel>(this, "lblCobrand"), WebPage::FullBrand);
-    ConnectWebLink(RequireControl<LinkLabel>(this, "lblFullBrand"), WebPage::FullBrand);
+    ConnectWebLink(ui->lblCobrand, WebPage::FullBrand);
+    ConnectWebLink(ui->lblFullBrand, WebPage::FullBrand);
 }
 
+ResultsWindow::~ResultsWindow() = default;
+
 void ResultsWindow::showReport(const QString &report) {
+    QPlainTextEdit *display = ui->txtDisplay;
     // Whole, in one step: the text is laid out once rather than cleared and inserted.
     display->setPlainText(report);
     QTextCursor cursor = display->textCursor();

@@ -1,7 +1,10 @@
 #pragma once
 #include <QWidget>
+#include <memory>
 
-class QPlainTextEdit;
+namespace Ui {
+class ResultsWindow;
+}
 
 // The results window: a read-only viewer of one report, filled by the main window's Next.
 // Every mouse event over the report and every change of its text takes this program's own copies
@@ -12,6 +15,7 @@ class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ResultsWindow(QWidget *parent = nullptr);
+    ~ResultsWindow() override;
 
     // Replaces the report and puts the caret at its start.
     void showReport(const QString &report);
@@ -28,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPlainTextEdit *display = nullptr;
+    std::unique_ptr<Ui::ResultsWindow> ui;
     bool goingBack = false;
     bool removalQueued = false;
 };

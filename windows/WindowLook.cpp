@@ -1,20 +1,32 @@
 #include "WindowLook.h"
-#include "Layouts.h"
+#include "Accessibility.h"
+#include "Branding.h"
+#include "ProgramIcon.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace {
 const QString DejaVuSans = QStringLiteral("DejaVu Sans");
 
 // The toolkit's own light colours, those of its Fusion style on a desktop without a theme, never
-// the desktop theme's: every colour a window shows comes from its layout or from here, so a
-// window looks the same on a light and on a dark desktop and the layout's fixed colours never
-// meet a theme's (white captions on a white theme background). The style's standard palette
-// will not do: from Qt 6.4 on it follows the desktop theme.
+// the desktop theme's: every colour a window shows comes from its form or from here, so a window
+// looks the same on a light and on a dark desktop and the forms' fixed colours never meet a
+// theme's (white captions on a white theme background). The style's standard palette will not
+// do: from Qt 6.4 on it follows the desktop theme.
 QPalette MakeDefaultPalette() {
     const QColor face(0xEF, 0xEF, 0xEF);
     const QColor dark(0x9F, 0x9F, 0x9F);
@@ -52,30 +64,115 @@ QPalette MakeDefaultPalette() {
     return palette;
 }
 
-// Gives the widget, for good, every colour it shows now. A widget under a style sheet has only
-// the colours set on it of its own; the others it would take from the application, so they are
-// the toolkit's defaults instead. Every other widget has its container's, handed down.
-void KeepColours(QWidget *widget, const QPalette &defaults) {
-    const QPalette now = widget->palette();
-    const bool styled = widget->testAttribute(Qt::WA_StyleSheet);
-    QPalette kept = defaults;
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            if (!styled || now.isBrushSet(g, r))
-                kept.setBrush(g, r, now.brush(g, r));
-        }
+// The one style sheet, read once. A frame's caption sits on its top border line, so the border
+// starts half a caption down; that depends on the face the desktop has, so it is added per frame.
+QString StyleSheet(const QWidget *window) {
+    static const QString shared = [] {
+        QFile file(QStringLiteral(":/windows/Windows.qss"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    QString sheet = shared;
+    for (const QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (!frame->title().isEmpty())
+            sheet += QStringLiteral("\nQGroupBox#%1 { margin-top: %2px; }")
+                         .arg(frame->objectName(),
+                              QString::number(QFontMetrics(frame->font()).height() / 2));
     }
-    widget->setPalette(kept);
+    return sheet;
 }
 
-// A style sheet takes the style's focus frame away, so the focused box draws its own mark: a
-// dotted border in its text colour, as thick as the flat border and its padding together, so
-// that the text does not move.
-QString FocusMark(const char *type, const QColor &text) {
-    return QStringLiteral(" %1:focus { border: 2px dotted %2; padding: 0px; }")
-        .arg(QLatin1String(type), text.name());
+// The forms give fonts in points; sized in pixels at 96 dpi instead, the scale every place and
+// size of the forms is in, text keeps its room on desktops whose logical dpi differs (72 on
+// macOS, 120 with large fonts). Parents come before their children, who take the pixels along.
+void SizeFontsInPixels(QWidget *window) {
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        if (!widget->testAttribute(Qt::WA_SetFont) || widget->font().pointSizeF() <= 0)
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+        widget->setFont(font);
+    }
+}
+
+// A substitute face can run wider than the face a label was fitted to; rather than let the
+// container cut its last letters off, the label is condensed just enough, keeping size and weight.
+void CondenseToFit(QWidget *label) {
+    const QWidget *container = label->parentWidget();
+    if (!container)
+        return;
+    const int room = container->width() - 2 - label->x();
+    if (room <= 0 || label->width() <= room)
+        return;
+    // Glyph widths round differently in each font engine, so the first guess may fall a pixel
+    // short; each step narrows the face by one more per cent.
+    QFont font = label->font();
+    int stretch = 100 * room / label->width();
+    do {
+        font.setStretch(std::max(80, stretch--));
+        label->setFont(font);
+        label->adjustSize();
+    } while (label->width() > room && font.stretch() > 80);
+}
+
+// A window of fixed size has nothing to gain from being maximised or filling the screen. Where a
+// desktop offers it anyway (on Wayland, Qt's own title bar draws a maximise button whatever the
+// window's flags and size limits say), the window returns to its size.
+class KeepsItsSize : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            auto *window = static_cast<QWidget *>(watched);
+            constexpr Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+            if (window->windowState() & grown) {
+                // Not from inside the change that is being reported.
+                QMetaObject::invokeMethod(
+                    window,
+                    [window, grown] { window->setWindowState(window->windowState() & ~grown); },
+                    Qt::QueuedConnection);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A list hands its colours to its drop-down whenever its own change; as the drop-down opens, it
+// takes the toolkit's instead.
+class KeepsToolkitColours : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            static_cast<QWidget *>(watched)->setPalette(DefaultPalette());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The client area's size and the menu bar's height, for good; a native menu bar (macOS) lies
+// outside the window and takes none of its height. The window opens in the middle of its screen,
+// keeping its title bar and left edge on it.
+void FixSizeAndCentre(QWidget *window) {
+    const auto *mainWindow = qobject_cast<QMainWindow *>(window);
+    const QWidget *client = mainWindow ? mainWindow->centralWidget() : window;
+    const auto *bar = mainWindow ? qobject_cast<QMenuBar *>(mainWindow->menuWidget()) : nullptr;
+    const int menuHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;
+    const QSize size = mainWindow ? client->minimumSize() : window->size();
+    window->setFixedSize(size.width(), size.height() + menuHeight);
+
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QPoint topLeft = available.center() - QPoint(window->width() / 2, window->height() / 2);
+    topLeft.setX(std::max(topLeft.x(), available.left()));
+    topLeft.setY(std::max(topLeft.y(), available.top()));
+    window->move(topLeft);
 }
 } // namespace
 
@@ -96,74 +193,55 @@ const QPalette &DefaultPalette() {
     return palette;
 }
 
-QColor Colour(int rgb, QPalette::ColorRole systemRole) {
-    if (rgb == SystemColour)
-        return DefaultPalette().color(systemRole);
-    return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+void FinishWindow(QWidget *window) {
+    InstallFontSubstitutions();
+    // Under a style sheet Qt would stop handing a container's colours down to the controls in
+    // it, which would then take the desktop theme's.
+    QApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
+    // The form's own colours, the toolkit's for the rest.
+    window->setPalette(window->palette().resolve(DefaultPalette()));
+    SizeFontsInPixels(window);
+    window->setStyleSheet(StyleSheet(window));
+    // The parts the toolkit adds inside controls (scroll bars, the lists' drop-downs) keep its
+    // own colours rather than taking the report's or the list's.
+    for (QComboBox *list : window->findChildren<QComboBox *>()) {
+        QWidget *dropDown = list->view()->window();
+        dropDown->installEventFilter(new KeepsToolkitColours(dropDown));
+        SpeakShownEntry(list);
+    }
+    for (QScrollBar *bar : window->findChildren<QScrollBar *>())
+        bar->setPalette(DefaultPalette());
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->property("fitsText").toBool()) {
+            label->adjustSize();
+            CondenseToFit(label);
+        }
+    }
+
+    window->installEventFilter(new KeepsItsSize(window));
+    window->setWindowTitle(WindowCaption());
+    window->setWindowIcon(ProgramWindowIcon());
+    const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
+    window->setWindowFlags((dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    FixSizeAndCentre(window);
 }
 
-QFont MakeFont(const FontStyle &wanted, const FontStyle &windowFont) {
-    const FontStyle &f = wanted.face ? wanted : windowFont;
-    QFont font(QString::fromLatin1(f.face));
-    // Sized in pixels at 96 dpi, the scale every place and size of the layouts is in, so text
-    // keeps its room on desktops whose logical dpi differs (72 on macOS, 120 with large fonts).
-    font.setPixelSize(qRound(f.points * 96.0 / 72.0));
-    font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(f.underline);
-    return font;
+void BringToFront(QWidget *control) {
+    control->show();
+    control->raise();
+    QWidget *container = control->parentWidget();
+    if (!container)
+        return;
+    for (QWidget *sibling : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != control && sibling->geometry() == control->geometry())
+            sibling->hide();
+    }
 }
 
-void SetRoles(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour) {
-    QPalette palette = w->palette();
-    for (const QPalette::ColorRole role : roles)
-        palette.setColor(role, colour);
-    w->setPalette(palette);
-}
-
-QString TextBoxStyle(const char *type, const ControlRow &row) {
-    const QColor text = Colour(row.fore, QPalette::Text);
-    QString style =
-        QStringLiteral("%1 { background-color: %2; color: %3;")
-            .arg(QLatin1String(type), Colour(row.back, QPalette::Base).name(), text.name());
-    if (row.look & Look::Flat)
-        style += QStringLiteral(" border: 1px solid #000000; padding: 1px;");
-    return style + QStringLiteral(" }") + FocusMark(type, text);
-}
-
-QString ListStyle(const ControlRow &row) {
-    // The style's shaded face would wash the colours out; a list box is drawn flat.
-    const QColor text = Colour(row.fore, QPalette::Text);
-    return QStringLiteral("QComboBox { background-color: %1; color: %2;"
-                          " border: 1px solid #000000; padding: 1px 1px 1px 3px; }"
-                          " QComboBox:focus { border: 2px dotted %2;"
-                          " padding: 0px 0px 0px 2px; }")
-        .arg(Colour(row.back, QPalette::Base).name(), text.name());
-}
-
-QString FrameStyle(const ControlRow &row, const QFont &font) {
-    // The caption sits on the top border line, so the border starts half a caption down.
-    const int captionTop = row.caption.isEmpty() ? 0 : QFontMetrics(font).height() / 2;
-    const QString border =
-        (row.look & Look::Flat)
-            ? QStringLiteral("1px solid #000000")
-            : QStringLiteral("2px groove %1").arg(Colour(SystemColour, QPalette::Mid).name());
-    const QString id = QString::fromLatin1(row.name);
-    return QStringLiteral("QGroupBox#%1 { border: %2; margin-top: %3px; color: %4;"
-                          " background-color: %5; background-clip: margin; }"
-                          " QGroupBox#%1::title { subcontrol-origin: margin;"
-                          " left: 6px; padding: 0px 2px; background-color: %5; }")
-        .arg(id, border, QString::number(captionTop), Colour(row.fore, QPalette::WindowText).name(),
-             Colour(row.back, QPalette::Window).name());
-}
-
-void KeepWindowColours(QWidget *window) {
-    // Under a style sheet Qt stops handing a container's colours down to the controls in it, which
-    // then take the application's, that is the desktop theme's. So every widget of the window,
-    // the lists' drop-downs and the menus included, keeps the colours it has now: the layout's,
-    // and the toolkit's for the rest.
-    const QPalette defaults = DefaultPalette();
-    for (QComboBox *list : window->findChildren<QComboBox *>())
-        list->view(); // makes the drop-down now, so that it is coloured with the rest
-    for (QWidget *widget : window->findChildren<QWidget *>())
-        KeepColours(widget, defaults);
+void ShowProgramIcon(QLabel *picture) {
+    // Drawn for the screen's pixel ratio, so that at 200 % the 64-pixel drawing fills it.
+    constexpr QSize PictureSize(32, 32);
+    picture->setPixmap(ProgramIcon().pixmap(PictureSize, picture->devicePixelRatioF()));
 }

@@ -2,7 +2,6 @@
 // a home and runtime folder of its own that must stay empty (no settings, no instance lock). Its
 // report and its refusals are compared with what the main window shows for the same date.
 #include "BuildConfig.h"
-#include "LayoutBuilder.h"
 #include "MainWindow.h"
 #include "ProgramState.h"
 #include "ResultsWindow.h"
@@ -194,12 +193,12 @@ QString TestCommandLine::windowAnswer(const QString &day, const QString &month, 
     QPointer<MainWindow> main = new MainWindow;
     MessageCapture::start();
     // Names are needed for the date checks to be reached.
-    RequireControl<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("ANN"));
-    RequireControl<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("LEE"));
-    RequireControl<QComboBox>(main, "cboDate")->setCurrentText(day);
-    RequireControl<QComboBox>(main, "cboMonth")->setCurrentText(month);
-    RequireControl<QComboBox>(main, "cboYear")->setCurrentText(year);
-    RequireControl<QPushButton>(main, "cmdNext")->click();
+    Control<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("ANN"));
+    Control<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("LEE"));
+    Control<QComboBox>(main, "cboDate")->setCurrentText(day);
+    Control<QComboBox>(main, "cboMonth")->setCurrentText(month);
+    Control<QComboBox>(main, "cboYear")->setCurrentText(year);
+    Control<QPushButton>(main, "cmdNext")->click();
 
     QString answer;
     const QList<MessageCapture::Asked> asked = MessageCapture::asked();
@@ -207,7 +206,7 @@ QString TestCommandLine::windowAnswer(const QString &day, const QString &month, 
     if (!asked.isEmpty()) {
         answer = asked.first().text;
     } else if (ResultsWindow *results = VisibleResultsWindow()) {
-        answer = RequireControl<QPlainTextEdit>(results, "txtDisplay")->toPlainText();
+        answer = Control<QPlainTextEdit>(results, "txtDisplay")->toPlainText();
     }
     state.cleanup();
     return answer;

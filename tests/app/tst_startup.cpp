@@ -2,7 +2,6 @@
 #include "Branding.h"
 #include "Clock.h"
 #include "ClosingWindow.h"
-#include "LayoutBuilder.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "Program.h"

@@ -1,7 +1,6 @@
 // The About window, headless: keys close it wherever the focus is, its links open their pages
 // and leave it open. Addresses handed to the desktop are recorded, never opened.
 #include "AboutWindow.h"
-#include "LayoutBuilder.h"
 #include "TestSupport.h"
 #include "WebPages.h"
 

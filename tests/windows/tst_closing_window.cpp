@@ -1,8 +1,6 @@
 // The closing window driven by control name, headless: messages are captured, addresses handed to
 // the desktop are recorded, and EndProgram is a counter.
 #include "ClosingWindow.h"
-#include "LayoutBuilder.h"
-#include "Layouts.h"
 #include "ProgramState.h"
 #include "Random.h"
 #include "ShowMessage.h"
@@ -114,7 +112,7 @@ void TestClosingWindow::promotionalTextPinnedBySeed_data() {
 void TestClosingWindow::promotionalTextPinnedBySeed() {
     QFETCH(quint32, seed);
     PinRandomSeedForTesting(seed);
-    const QString expected = LayoutTexts::Promotional(int(4 * Rnd()));
+    const QString expected = PromotionalText(int(4 * Rnd()));
 
     // Draws made before the window exists must not matter: it seeds afresh when created.
     for (int i = 0; i < 5; ++i)
@@ -126,7 +124,7 @@ void TestClosingWindow::promotionalTextPinnedBySeed() {
 void TestClosingWindow::promotionalTextCoversAllFour() {
     QSet<QString> all;
     for (int k = 0; k < 4; ++k)
-        all.insert(LayoutTexts::Promotional(k));
+        all.insert(PromotionalText(k));
     QCOMPARE(all.size(), 4);
 
     QSet<QString> seen;

@@ -3,7 +3,6 @@
 // counter, and the clipboard is the offscreen platform's own.
 #include "AboutWindow.h"
 #include "ClosingWindow.h"
-#include "LayoutBuilder.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "Pinnacle.h"

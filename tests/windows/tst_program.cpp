@@ -2,8 +2,6 @@
 // a second reading, closing the results, a referral, and the way out.
 #include "AboutWindow.h"
 #include "ClosingWindow.h"
-#include "LayoutBuilder.h"
-#include "Layouts.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "ProgramState.h"
@@ -82,7 +80,7 @@ void TestProgram::readBackReadAgainAndLeave() {
 
     // The closing window seeds afresh when it is created, so its text is the seed's first draw.
     PinRandomSeedForTesting(11u);
-    const QString promotion = LayoutTexts::Promotional(int(4 * Rnd()));
+    const QString promotion = PromotionalText(int(4 * Rnd()));
 
     RunStartup(lockPath());
     // Whatever the update reminder asked at start-up is no concern here.
