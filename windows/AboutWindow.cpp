@@ -1,7 +1,6 @@
 #include "AboutWindow.h"
 
 #include "Accessibility.h"
-#include "Branding.h"
 #include "LinkLabel.h"
 #include "WebLink.h"
 #include "WebPages.h"
@@ -13,11 +12,6 @@
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent), ui(new Ui::AboutWindow) {
     InstallAccessibility();
     ui->setupUi(this);
-    const QString site = QStringLiteral(ZT_WEB_SITE);
-    ui->Label1->setText(ui->Label1->text().arg(site));
-    ui->lblHomePage->setText(ui->lblHomePage->text().arg(site));
-    ui->Label2->setText(WindowCaption());
-    ShowProgramIcon(ui->Picture1);
     FinishWindow(this);
     ui->cmdOK->setFocus();
 

@@ -75,9 +75,6 @@ QString PromotionalText(int index) {
 ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent), ui(new Ui::ClosingWindow) {
     InstallAccessibility();
     ui->setupUi(this);
-    ui->Check1->setText(ui->Check1->text().arg(QStringLiteral(ZT_SITE)));
-    ui->Label1->setText(WindowCaption());
-    ShowProgramIcon(ui->Picture1);
     referralBoxes = {{
         {ui->txtName, &Referral::name},
         {ui->txtEmail, &Referral::email},
@@ -89,8 +86,8 @@ ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent), ui(new Ui::Clos
     // compared with on leaving does not have.
     for (const ReferralBox &box : referralBoxes) {
         const QString placeholder = ReferralPlaceholders().*box.field;
-        WriteBox(box.box, box.box == ui->txtMessage ? placeholder + QStringLiteral("\r\n")
-                                                     : placeholder);
+        WriteBox(box.box,
+                 box.box == ui->txtMessage ? placeholder + QStringLiteral("\r\n") : placeholder);
     }
     FinishWindow(this);
     ui->cmdClose->setFocus();
@@ -141,7 +138,8 @@ bool ClosingWindow::eventFilter(QObject *watched, QEvent *event) {
     default:
         break;
     }
-    if (event->type() == QEvent::KeyPress && (watched == ui->txtEmail || watched == ui->txtFriendEmail))
+    if (event->type() == QEvent::KeyPress &&
+        (watched == ui->txtEmail || watched == ui->txtFriendEmail))
         return refuseSpaceInEmail(static_cast<QWidget *>(watched),
                                   *static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);

@@ -3,7 +3,6 @@
 #include "AboutWindow.h"
 #include "Accessibility.h"
 #include "BirthDate.h"
-#include "BuildConfig.h"
 #include "LinkLabel.h"
 #include "Pinnacle.h"
 #include "Program.h"
@@ -41,7 +40,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setAttribute(Qt::WA_DeleteOnClose);
     InstallAccessibility();
     ui->setupUi(this);
-    ui->Label61->setText(ui->Label61->text().arg(QStringLiteral(ZT_WEB_SITE)));
     FinishWindow(this);
     ui->txtFirstName->setFocus();
     connectControls();
@@ -58,12 +56,11 @@ void MainWindow::connectControls() {
     connect(ui->cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    const std::pair<QAction *, WebPage> pageEntries[] = {
-        {ui->mnuOnline, WebPage::OnlineHelp},
-        {ui->mnuVisit, WebPage::Home},
-        {ui->mnuUpdate, WebPage::Download},
-        {ui->mnuDonate, WebPage::Donate},
-        {ui->mkmoney, WebPage::FullBrand}};
+    const std::pair<QAction *, WebPage> pageEntries[] = {{ui->mnuOnline, WebPage::OnlineHelp},
+                                                         {ui->mnuVisit, WebPage::Home},
+                                                         {ui->mnuUpdate, WebPage::Download},
+                                                         {ui->mnuDonate, WebPage::Donate},
+                                                         {ui->mkmoney, WebPage::FullBrand}};
     for (const auto &[entry, page] : pageEntries)
         connect(entry, &QAction::triggered, this, [page = page] { OpenWebPage(page); });
     ConnectWebLink(ui->Label61, WebPage::Home);
@@ -124,9 +121,8 @@ bool MainWindow::ValidateEntries() {
     if (ui->txtLastName->text().isEmpty())
         return refuse(QStringLiteral("Please Enter Your Last Name"), ui->txtLastName);
     // Day, month and year are checked in that order; an empty list takes the focus.
-    const pinnacle::DateCheck check =
-        pinnacle::CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
-                            ui->cboYear->currentIndex());
+    const pinnacle::DateCheck check = pinnacle::CheckDate(
+        ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(), ui->cboYear->currentIndex());
     const std::string_view text = pinnacle::DateCheckMessage(check);
     const QString message = QString::fromLatin1(text.data(), qsizetype(text.size()));
     switch (check) {
@@ -158,9 +154,8 @@ void MainWindow::startReading() {
     }
     results->show();
 
-    const pinnacle::BirthDate date =
-        pinnacle::DateAt(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
-                         ui->cboYear->currentIndex());
+    const pinnacle::BirthDate date = pinnacle::DateAt(
+        ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(), ui->cboYear->currentIndex());
     const QString report =
         QString::fromStdString(pinnacle::ComposeReport(pinnacle::ComputePinnacles(date)));
     results->showReport(report);

@@ -1,7 +1,6 @@
 #include "ResultsWindow.h"
 
 #include "Accessibility.h"
-#include "BuildConfig.h"
 #include "LinkLabel.h"
 #include "Program.h"
 #include "WebLink.h"
@@ -38,15 +37,15 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent), ui(new Ui::Resu
     setAttribute(Qt::WA_DeleteOnClose);
     InstallAccessibility();
     ui->setupUi(this);
-    ui->Label61->setText(ui->Label61->text().arg(QStringLiteral(ZT_WEB_SITE)));
+    QPlainTextEdit *display = ui->txtDisplay;
+    // The style sheet paints the box's background. A viewport left to fill itself would be marked
+    // for a styled background of its own as the sheet is applied, and the style-sheet engine
+    // would then keep an entry for every viewport it drew, never told when one goes: one more for
+    // each reading.
+    display->viewport()->setAutoFillBackground(false);
     FinishWindow(this);
     ui->cmdback->setFocus();
 
-    QPlainTextEdit *display = ui->txtDisplay;
-    // The box's style sheet paints its background. A viewport left to fill itself would be marked
-    // for a styled background of its own, and the style-sheet engine would then keep an entry for
-    // every viewport it drew, never told when one goes: one more for each reading.
-    display->viewport()->setAutoFillBackground(false);
     connect(display, &QPlainTextEdit::textChanged, this, &RemoveOwnCopies);
     // Mouse events arrive at the viewport; tracking makes a bare pass of the pointer count.
     display->viewport()->setMouseTracking(true);

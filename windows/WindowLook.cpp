@@ -1,8 +1,10 @@
 #include "WindowLook.h"
 #include "Accessibility.h"
 #include "Branding.h"
+#include "BuildConfig.h"
 #include "ProgramIcon.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -79,6 +82,23 @@ QString StyleSheet(const QWidget *window) {
                               QString::number(QFontMetrics(frame->font()).height() / 2));
     }
     return sheet;
+}
+
+// The forms write the site's address as %1; labels marked so show the program's title or icon.
+void FillTexts(QWidget *window) {
+    const QString site = QStringLiteral(ZT_WEB_SITE);
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->property("windowCaption").toBool())
+            label->setText(WindowCaption());
+        else if (label->text().contains(u"%1"))
+            label->setText(label->text().arg(site));
+        if (label->property("programIcon").toBool())
+            ShowProgramIcon(label);
+    }
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->text().contains(u"%1"))
+            button->setText(button->text().arg(site));
+    }
 }
 
 // The forms give fonts in points; sized in pixels at 96 dpi instead, the scale every place and
@@ -200,6 +220,7 @@ void FinishWindow(QWidget *window) {
     QApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
     // The form's own colours, the toolkit's for the rest.
     window->setPalette(window->palette().resolve(DefaultPalette()));
+    FillTexts(window);
     SizeFontsInPixels(window);
     window->setStyleSheet(StyleSheet(window));
     // The parts the toolkit adds inside controls (scroll bars, the lists' drop-downs) keep its
@@ -209,8 +230,13 @@ void FinishWindow(QWidget *window) {
         dropDown->installEventFilter(new KeepsToolkitColours(dropDown));
         SpeakShownEntry(list);
     }
-    for (QScrollBar *bar : window->findChildren<QScrollBar *>())
-        bar->setPalette(DefaultPalette());
+    // So do the menus, which a style sheet would otherwise leave to the desktop theme.
+    for (QWidget *part : window->findChildren<QScrollBar *>())
+        part->setPalette(DefaultPalette());
+    for (QWidget *part : window->findChildren<QMenuBar *>())
+        part->setPalette(DefaultPalette());
+    for (QWidget *part : window->findChildren<QMenu *>())
+        part->setPalette(DefaultPalette());
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->property("fitsText").toBool()) {
             label->adjustSize();

@@ -6,9 +6,10 @@ class QWidget;
 
 // How a window looks and sits. Each window's form (its .ui file) gives the controls, their places
 // in pixels at 96 dpi, fonts, colours and texts; FinishWindow gives every window what the forms
-// share: the one style sheet (Windows.qss) that draws flat borders and focus marks, colours of the
-// toolkit's own rather than the desktop theme's, fonts that keep their room on every desktop, the
-// title, icon and frame, and the fixed size. Each window calls it once its texts are set.
+// share: the site's address and the program's title and icon in its texts, the one style sheet
+// (Windows.qss) that draws flat borders and focus marks, colours of the toolkit's own rather than
+// the desktop theme's, fonts that keep their room on every desktop, the title, icon and frame, and
+// the fixed size. Each window calls it once it has set up its form.
 
 // Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
 // weights hold. Calling it again does nothing.
