@@ -84,6 +84,12 @@ QString StyleSheet(const QWidget *window) {
     return sheet;
 }
 
+void ShowProgramIcon(QLabel *picture) {
+    // Drawn for the screen's pixel ratio, so that at 200 % the 64-pixel drawing fills it.
+    constexpr QSize PictureSize(32, 32);
+    picture->setPixmap(ProgramIcon().pixmap(PictureSize, picture->devicePixelRatioF()));
+}
+
 // The forms write the site's address as %1; labels marked so show the program's title or icon.
 void FillTexts(QWidget *window) {
     const QString site = QStringLiteral(ZT_WEB_SITE);
@@ -224,19 +230,18 @@ void FinishWindow(QWidget *window) {
     SizeFontsInPixels(window);
     window->setStyleSheet(StyleSheet(window));
     // The parts the toolkit adds inside controls (scroll bars, the lists' drop-downs) keep its
-    // own colours rather than taking the report's or the list's.
+    // own colours rather than taking the report's or the list's, and the menus keep them rather
+    // than taking the desktop theme's.
     for (QComboBox *list : window->findChildren<QComboBox *>()) {
         QWidget *dropDown = list->view()->window();
         dropDown->installEventFilter(new KeepsToolkitColours(dropDown));
         SpeakShownEntry(list);
     }
-    // So do the menus, which a style sheet would otherwise leave to the desktop theme.
-    for (QWidget *part : window->findChildren<QScrollBar *>())
-        part->setPalette(DefaultPalette());
-    for (QWidget *part : window->findChildren<QMenuBar *>())
-        part->setPalette(DefaultPalette());
-    for (QWidget *part : window->findChildren<QMenu *>())
-        part->setPalette(DefaultPalette());
+    for (QWidget *part : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QScrollBar *>(part) || qobject_cast<QMenuBar *>(part) ||
+            qobject_cast<QMenu *>(part))
+            part->setPalette(DefaultPalette());
+    }
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->property("fitsText").toBool()) {
             label->adjustSize();
@@ -264,10 +269,4 @@ void BringToFront(QWidget *control) {
         if (sibling != control && sibling->geometry() == control->geometry())
             sibling->hide();
     }
-}
-
-void ShowProgramIcon(QLabel *picture) {
-    // Drawn for the screen's pixel ratio, so that at 200 % the 64-pixel drawing fills it.
-    constexpr QSize PictureSize(32, 32);
-    picture->setPixmap(ProgramIcon().pixmap(PictureSize, picture->devicePixelRatioF()));
 }

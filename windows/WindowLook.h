@@ -1,7 +1,6 @@
 #pragma once
 #include <QPalette>
 
-class QLabel;
 class QWidget;
 
 // How a window looks and sits. Each window's form (its .ui file) gives the controls, their places
@@ -24,6 +23,3 @@ void FinishWindow(QWidget *window);
 // Puts a control in front of the others in its container; a control it now covers exactly is
 // hidden, so that neither the keyboard nor a screen reader reaches what cannot be seen.
 void BringToFront(QWidget *control);
-
-// Shows the program icon in a picture box, drawn for the screen's pixel ratio.
-void ShowProgramIcon(QLabel *picture);
