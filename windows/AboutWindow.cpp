@@ -9,7 +9,8 @@
 
 #include <QShortcut>
 
-AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent), ui(new Ui::AboutWindow) {
+AboutWindow::AboutWindow(QWidget *parent)
+    : QDialog(parent, WindowFrame | Qt::Dialog), ui(new Ui::AboutWindow) {
     InstallAccessibility();
     ui->setupUi(this);
     FinishWindow(this);

@@ -72,7 +72,8 @@ QString PromotionalText(int index) {
     }
 }
 
-ClosingWindow::ClosingWindow(QWidget *parent) : QWidget(parent), ui(new Ui::ClosingWindow) {
+ClosingWindow::ClosingWindow(QWidget *parent)
+    : QWidget(parent, WindowFrame), ui(new Ui::ClosingWindow) {
     InstallAccessibility();
     ui->setupUi(this);
     referralBoxes = {{

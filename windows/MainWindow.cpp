@@ -36,7 +36,7 @@ QString Capitalised(const QString &typed) {
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent, WindowFrame), ui(new Ui::MainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     InstallAccessibility();
     ui->setupUi(this);

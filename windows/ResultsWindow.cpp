@@ -33,7 +33,8 @@ void RemoveOwnCopies() {
 }
 } // namespace
 
-ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent), ui(new Ui::ResultsWindow) {
+ResultsWindow::ResultsWindow(QWidget *parent)
+    : QWidget(parent, WindowFrame), ui(new Ui::ResultsWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     InstallAccessibility();
     ui->setupUi(this);

@@ -252,10 +252,10 @@ void FinishWindow(QWidget *window) {
     window->installEventFilter(new KeepsItsSize(window));
     window->setWindowTitle(WindowCaption());
     window->setWindowIcon(ProgramWindowIcon());
-    const bool dialog = qobject_cast<QDialog *>(window) != nullptr;
-    window->setWindowFlags((dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags frame =
+        qobject_cast<QDialog *>(window) ? WindowFrame | Qt::Dialog : WindowFrame;
+    if (window->windowFlags() != frame)
+        window->setWindowFlags(frame);
     FixSizeAndCentre(window);
 }
 

@@ -10,6 +10,13 @@ class QWidget;
 // the desktop theme's, fonts that keep their room on every desktop, the title, icon and frame, and
 // the fixed size. Each window calls it once it has set up its form.
 
+// The title bar every window has: the system menu and a close button, no minimise or maximise
+// box. A window passes it to its base class (a dialog with Qt::Dialog added): set later, once
+// the controls exist, it would make the window anew and cost a tenth of the start-up.
+inline constexpr Qt::WindowFlags WindowFrame = Qt::Window | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                               Qt::WindowCloseButtonHint;
+
 // Lets "Verdana" and "MS Sans Serif" fall back on "DejaVu Sans" where they are missing; sizes and
 // weights hold. Calling it again does nothing.
 void InstallFontSubstitutions();
@@ -17,7 +24,7 @@ void InstallFontSubstitutions();
 // The toolkit's own light colours, whatever the desktop theme.
 const QPalette &DefaultPalette();
 
-// Finishes a window set up from its form; see above.
+// Finishes a window set up from its form; see above. A window made without WindowFrame gets it.
 void FinishWindow(QWidget *window);
 
 // Puts a control in front of the others in its container; a control it now covers exactly is
