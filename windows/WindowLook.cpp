@@ -166,16 +166,33 @@ protected:
     }
 };
 
-// A list hands its colours to its drop-down whenever its own change; as the drop-down opens, it
-// takes the toolkit's instead.
+// A list hands its colours to its drop-down whenever its own change, and the style sheet gives
+// the entries the list's text colour; as the drop-down opens, each of its parts takes the
+// toolkit's colours but for those set on it of its own, never the desktop theme's.
 class KeepsToolkitColours : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Show)
-            static_cast<QWidget *>(watched)->setPalette(DefaultPalette());
+        if (event->type() == QEvent::Show) {
+            auto *dropDown = static_cast<QWidget *>(watched);
+            QList<QWidget *> parts = dropDown->findChildren<QWidget *>();
+            parts.prepend(dropDown);
+            for (QWidget *part : parts) {
+                const QPalette own = part->palette();
+                QPalette kept = DefaultPalette();
+                for (int group = 0; group < QPalette::NColorGroups; ++group) {
+                    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                        const auto g = QPalette::ColorGroup(group);
+                        const auto r = QPalette::ColorRole(role);
+                        if (own.isBrushSet(g, r))
+                            kept.setBrush(g, r, own.brush(g, r));
+                    }
+                }
+                part->setPalette(kept);
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
 };
