@@ -25,6 +25,14 @@
 namespace {
 const QString DejaVuSans = QStringLiteral("DejaVu Sans");
 
+// Calls f(group, role) for every colour of a palette.
+template <class F> void ForEachColour(const F &f) {
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            f(QPalette::ColorGroup(group), QPalette::ColorRole(role));
+    }
+}
+
 // The toolkit's own light colours, those of its Fusion style on a desktop without a theme, never
 // the desktop theme's: every colour a window shows comes from its form or from here, so a window
 // looks the same on a light and on a dark desktop and the forms' fixed colours never meet a
@@ -57,13 +65,7 @@ QPalette MakeDefaultPalette() {
     palette.setColor(QPalette::Disabled, QPalette::Shadow, QColor(0xB1, 0xB1, 0xB1));
     palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
     // Every role of every group counts as set, so that none is taken from the application.
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    }
+    ForEachColour([&palette](auto g, auto r) { palette.setBrush(g, r, palette.brush(g, r)); });
     return palette;
 }
 
@@ -182,14 +184,10 @@ protected:
             for (QWidget *part : parts) {
                 const QPalette own = part->palette();
                 QPalette kept = DefaultPalette();
-                for (int group = 0; group < QPalette::NColorGroups; ++group) {
-                    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-                        const auto g = QPalette::ColorGroup(group);
-                        const auto r = QPalette::ColorRole(role);
-                        if (own.isBrushSet(g, r))
-                            kept.setBrush(g, r, own.brush(g, r));
-                    }
-                }
+                ForEachColour([&own, &kept](auto g, auto r) {
+                    if (own.isBrushSet(g, r))
+                        kept.setBrush(g, r, own.brush(g, r));
+                });
                 part->setPalette(kept);
             }
         }
