@@ -293,7 +293,7 @@ void TestStartup::coBrandStackingFollowsDraw() {
     QSet<int> drawn;
     const int launches = 60;
     for (quint32 seed = 1; seed <= launches; ++seed) {
-        Control<LinkLabel>(main, "lblCobrand")->raise(); // as the layout creates it
+        Control<LinkLabel>(main, "lblCobrand")->raise(); // as the form creates it
         PinRandomSeedForTesting(seed);
         const int number = CoBrand_Randomize(*main);
 

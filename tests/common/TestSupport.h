@@ -51,7 +51,7 @@ private:
     QTemporaryDir dir;
 };
 
-// A control of a built window, found by the name its layout gives it; null when there is none
+// A control of a window, found by the name its form gives it; null when there is none
 // of that kind.
 template <class T> T *Control(const QObject *window, const char *name) {
     return window->findChild<T *>(QString::fromLatin1(name));

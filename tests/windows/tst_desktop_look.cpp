@@ -125,7 +125,7 @@ void TestDesktopLook::sameColoursOnADarkDesktop() {
     QApplication::setPalette(DarkPalette());
     const auto built = Open(window);
     const QImage dark = Rendered(built.get());
-    // Every text stays readable against what it is drawn on. The layouts' own pairing of white
+    // Every text stays readable against what it is drawn on. The forms' own pairing of white
     // on #7CA5E7 is 2.5 : 1; a colour of the theme mixed in gives far less (white on white 1 : 1,
     // navy on dark grey 1.3 : 1).
     for (const QWidget *widget : built->findChildren<QWidget *>()) {

@@ -38,8 +38,7 @@ private:
     ResultsWindow *readFor(MainWindow *main, int day, int month, int year);
 };
 
-// Each window takes the controls it uses when it is built and stops the program on one its layout
-// lacks, so building every window proves the layouts and the windows agree.
+// Each window is made from its form under the name the outside world knows it by.
 void TestProgram::buildsEveryWindowUnderItsFormName_data() {
     QTest::addColumn<std::function<QWidget *()>>("make");
     QTest::addColumn<QString>("formName");

@@ -325,7 +325,7 @@ void TestWindowForms::appliesFonts() {
     QVERIFY(widget);
     const QFontInfo info(widget->font());
     QCOMPARE(info.family(), ExpectedFamily(face));
-    // Points at 96 dpi, the layouts' own scale.
+    // Points at 96 dpi, the forms' own scale.
     QCOMPARE(widget->font().pixelSize(), qRound(points * 96.0 / 72.0));
     QCOMPARE(info.bold(), bold);
     QCOMPARE(info.underline(), underline);
