@@ -55,24 +55,29 @@ void TestAboutWindow::opensModalWithFocusOnOK() {
 void TestAboutWindow::keyCloses_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("focusOnOK");
+    QTest::addColumn<QString>("focus"); // empty: on no control
+    QTest::addColumn<bool>("closes");
 
-    QTest::newRow("Enter on OK") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
-    QTest::newRow("Esc on OK") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
-    QTest::newRow("keypad Enter on OK")
-        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
-    QTest::newRow("Enter, focus on no control")
-        << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
-    QTest::newRow("Esc, focus on no control")
-        << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << false;
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers keypad(Qt::KeypadModifier);
+    QTest::newRow("Enter on OK") << int(Qt::Key_Return) << none << "cmdOK" << true;
+    QTest::newRow("Esc on OK") << int(Qt::Key_Escape) << none << "cmdOK" << true;
+    QTest::newRow("keypad Enter on OK") << int(Qt::Key_Enter) << keypad << "cmdOK" << true;
+    QTest::newRow("Enter, focus on no control") << int(Qt::Key_Return) << none << "" << true;
+    QTest::newRow("Esc, focus on no control") << int(Qt::Key_Escape) << none << "" << true;
     QTest::newRow("keypad Enter, focus on no control")
-        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
+        << int(Qt::Key_Enter) << keypad << "" << true;
+    QTest::newRow("Enter on a link") << int(Qt::Key_Return) << none << "lblHomePage" << true;
+    QTest::newRow("Esc on a link") << int(Qt::Key_Escape) << none << "lblHomePage" << true;
+    QTest::newRow("Space on a link follows it")
+        << int(Qt::Key_Space) << none << "lblHomePage" << false;
 }
 
 void TestAboutWindow::keyCloses() {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, focusOnOK);
+    QFETCH(QString, focus);
+    QFETCH(bool, closes);
 
     AboutWindow about(&owner);
     QSignalSpy finished(&about, &QDialog::finished);
@@ -80,15 +85,24 @@ void TestAboutWindow::keyCloses() {
     QVERIFY(QTest::qWaitForWindowActive(&about));
     auto *cmdOK = Control<QPushButton>(&about, "cmdOK");
     QTRY_VERIFY(cmdOK->hasFocus());
-    if (!focusOnOK) {
+    if (focus.isEmpty()) {
         cmdOK->clearFocus();
         QVERIFY(!cmdOK->hasFocus());
+    } else {
+        Control<QWidget>(&about, qPrintable(focus))->setFocus();
     }
 
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &about;
     QTest::keyClick(target, Qt::Key(key), modifiers);
 
+    if (!closes) {
+        QVERIFY(about.isVisible());
+        QCOMPARE(recorder.urls.size(), 1);
+        return;
+    }
     QTRY_COMPARE(finished.size(), 1);
+    // Every key that closes the window does it through OK.
+    QCOMPARE(about.result(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
 }
 

@@ -269,6 +269,9 @@ void TestClosingWindow::tabReachesHiddenMessageBox() {
     QVERIFY(window);
     auto *friendName = Control<QLineEdit>(window.get(), "txtFriendName");
     auto *message = Control<QPlainTextEdit>(window.get(), "txtMessage");
+    // Laid out beyond its frame's bottom edge: nothing of it shows, yet it is there to type into.
+    QVERIFY(message->isVisible());
+    QVERIFY(message->visibleRegion().isEmpty());
     friendName->setFocus(Qt::MouseFocusReason);
     QTRY_VERIFY(friendName->hasFocus());
 

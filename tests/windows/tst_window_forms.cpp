@@ -1,8 +1,6 @@
-#include "AboutWindow.h"
 #include "Accessibility.h"
 #include "Branding.h"
 #include "BuildConfig.h"
-#include "ClosingWindow.h"
 #include "LinkLabel.h"
 #include "ProgramIcon.h"
 #include "TestSupport.h"
@@ -89,8 +87,6 @@ private Q_SLOTS:
     void showsHandOverExactlyTheLinks();
     void namesEveryControlForScreenReaders_data();
     void namesEveryControlForScreenReaders();
-    void aboutOkIsDefaultAndCancel();
-    void closingWindowStartsAsLaidOut();
     void showsProgramIcon();
     void linkLabelReportsLeftClicksInside_data();
     void linkLabelReportsLeftClicksInside();
@@ -490,50 +486,6 @@ void TestWindowForms::namesEveryControlForScreenReaders() {
         QCOMPARE(spoken(Named(built.get(), u"txtFirstName"_qs)), u"First Name"_qs);
         QCOMPARE(spoken(Named(built.get(), u"cmdNext"_qs)), u"Next"_qs);
     }
-}
-
-void TestWindowForms::aboutOkIsDefaultAndCancel() {
-    IsolatedSettings settings;
-    UrlRecorder urls;
-    AboutWindow dialog;
-    auto *ok = Control<QPushButton>(&dialog, "cmdOK");
-    auto *link = Control<LinkLabel>(&dialog, "lblHomePage");
-    QVERIFY(ok && link && ok->isDefault());
-    QSignalSpy clicks(ok, &QPushButton::clicked);
-    QSignalSpy followed(link, &LinkLabel::clicked);
-    // OK closes the window, which opens again for each key.
-    const auto press = [&dialog](QWidget *target, Qt::Key key) {
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClick(target, key);
-    };
-    // Esc from a control that is not OK still reaches it; so does Enter, from a link too.
-    press(link, Qt::Key_Escape);
-    QCOMPARE(clicks.count(), 1);
-    press(&dialog, Qt::Key_Return);
-    QCOMPARE(clicks.count(), 2);
-    press(link, Qt::Key_Return);
-    QCOMPARE(clicks.count(), 3);
-    // Space follows the link instead.
-    press(link, Qt::Key_Space);
-    QCOMPARE(clicks.count(), 3);
-    QCOMPARE(followed.count(), 1);
-}
-
-void TestWindowForms::closingWindowStartsAsLaidOut() {
-    IsolatedSettings settings;
-    const auto built = std::make_unique<ClosingWindow>();
-    auto *check = Control<QPushButton>(built.get(), "Check1");
-    QVERIFY(check && check->isCheckable() && !check->isChecked());
-
-    // Laid out beyond its frame's bottom edge: nothing of it shows, yet it is there to type into.
-    auto *message = Control<QPlainTextEdit>(built.get(), "txtMessage");
-    QVERIFY(message);
-    built->show();
-    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
-    QVERIFY(message->isVisible());
-    QVERIFY(message->visibleRegion().isEmpty());
-    QCOMPARE(message->toPlainText(), u"Your Message\n"_qs);
 }
 
 void TestWindowForms::showsProgramIcon() {
