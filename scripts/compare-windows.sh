@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Proves that a change leaves every window's pixels where they were: builds window_pictures
-# (tests/pictures) from this work tree and from git revision REV (default main), takes both sets
-# of pictures at 100 %, at 200 %, on a dark desktop and dark at 200 %, and compares each pair
-# pixel by pixel, one line per picture. Exit code 1 if any differs, is missing or changed its size.
+# Proves that a change leaves every window's pixels where they were: builds tst_desktop_look from
+# this work tree and from git revision REV (default main), runs it in each with
+# ZT_WINDOW_PICTURES set, which keeps the pictures it takes of every window (light and dark), at
+# 100 % and at 200 %, and compares each pair pixel by pixel, one line per picture. Exit code 1 if
+# any differs, is missing or changed its size.
 #   bash scripts/compare-windows.sh [REV]             offscreen, QT_SCALE_FACTOR=2 for 200 %
 #   bash scripts/compare-windows.sh --windows [REV]   the Windows build under Wine on a private X
 #                        server, 200 % set as the desktop's (needs scripts/windows.sh's Qt, prefix)
@@ -25,54 +26,14 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+install_missing imagemagick
 
 git worktree add --quiet --detach "$work/rev" "$rev"
-if [ ! -d "$work/rev/tests/pictures" ]; then
-    # A revision from before the picture program gets this one.
-    cp -r tests/pictures "$work/rev/tests/"
-    cp tests/common/DarkPalette.h "$work/rev/tests/common/"
-    echo 'add_subdirectory(pictures)' >>"$work/rev/tests/CMakeLists.txt"
-fi
+# A revision from before the test kept its pictures gets this one.
+grep -q ZT_WINDOW_PICTURES "$work/rev/tests/windows/tst_desktop_look.cpp" ||
+    cp tests/windows/tst_desktop_look.cpp "$work/rev/tests/windows/"
 
-# Builds window_pictures of tree $1 with preset $2 into its folder $3.
-build_pictures() {
-    echo "Building window_pictures in $1/$3"
-    if ! (cd "$1" && cmake --preset "$2" -B "$3" &&
-        cmake --build "$3" -j2 --target window_pictures) >"$work/build.log" 2>&1; then
-        tail -40 "$work/build.log" >&2
-        exit 2
-    fi
-}
-
-# Offscreen, a desktop as large as scripts/screenshots.sh gives the program, so that a message box
-# at 200 % need not wrap its text nor a list be cut short where Qt's small default screen ends.
-printf '{"screens": [{"name": "desktop", "width": 2560, "height": 1600}]}\n' >"$work/screen.json"
-# Name, scale and option of each set of pictures.
-settings=("100 1" "200 2" "dark 1 --dark" "dark-200 2 --dark")
-# Takes every set into folder $1 with the command that follows.
-shoot() {
-    local out=$1 name scale option
-    shift
-    for setting in "${settings[@]}"; do
-        read -r name scale option <<<"$setting"
-        # shellcheck disable=SC2086 # the option is one word or none
-        if [ -n "$windows" ]; then
-            # 200 % is the desktop's own, as Windows sets it, in a prefix of its own.
-            env -u QT_SCALE_FACTOR WINEPREFIX="$work/wine-$scale" "$@" $option "$out/$name"
-        else
-            QT_SCALE_FACTOR=$scale "$@" -platform "offscreen:configfile=$work/screen.json" \
-                $option "$out/$name"
-        fi 2>"$work/shoot.log" || {
-            cat "$work/shoot.log" >&2
-            echo "compare-windows: $* failed for $name" >&2
-            exit 2
-        }
-    done
-}
-
-# The comparison runs on this machine in either case.
-build_pictures "$here" default build-pictures
-compare=$here/build-pictures/window_pictures
+preset=default
 if [ -n "$windows" ]; then
     install_missing g++-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb fonts-wine
     wine_environment
@@ -82,27 +43,59 @@ if [ -n "$windows" ]; then
         echo "compare-windows: no Qt for Windows or Wine prefix: run scripts/windows.sh" >&2
         exit 2
     fi
-    build_pictures "$here" windows build-pictures-windows
-    build_pictures "$work/rev" windows build-pictures-windows
-    # Copies of the build's prefix, with its fonts, one at 96 dpi and one at 192.
+    preset=windows
+    # Windows' own platform, on a private X server; 200 % is the desktop's, as Windows sets it, in
+    # a copy of the prefix.
     cp -a "${WINEPREFIX}" "$work/wine-1"
     cp -a "${WINEPREFIX}" "$work/wine-2"
-    export WINEPREFIX=$work/wine-2
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-    wineserver --wait
+    WINEPREFIX=$work/wine-2 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d 192 /f >/dev/null
+    WINEPREFIX=$work/wine-2 wineserver --wait
     start_xvfb "$work" 2560x1600
-    shoot "$work/before" wine "$work/rev/build-pictures-windows/window_pictures.exe"
-    shoot "$work/after" wine "$here/build-pictures-windows/window_pictures.exe"
-else
-    build_pictures "$work/rev" default build-pictures
-    shoot "$work/before" "$work/rev/build-pictures/window_pictures"
-    shoot "$work/after" "$compare"
 fi
+# Offscreen, a desktop as large as scripts/screenshots.sh gives the program, so that a message box
+# at 200 % need not wrap its text nor a list be cut short where Qt's small default screen ends.
+printf '{"screens": [{"name": "desktop", "width": 2560, "height": 1600}]}\n' >"$work/screen.json"
+
+# Builds the test in tree $1 and takes its pictures into $work/$2/100 and $work/$2/200.
+pictures() {
+    echo "Taking the pictures of $1"
+    (cd "$1" && cmake --preset "$preset" -B build-pictures-$preset &&
+        cmake --build build-pictures-$preset -j2 --target tst_desktop_look) >"$work/build.log" 2>&1 ||
+        { tail -40 "$work/build.log" >&2 && exit 2; }
+    local test
+    test=$(find "$1/build-pictures-$preset" -type f \( -name tst_desktop_look -o \
+        -name tst_desktop_look.exe \) | head -1)
+    # Only the pictures count here, not whether the revision passes the test's checks.
+    for scale in 1 2; do
+        if [ -n "$windows" ]; then
+            WINEPREFIX=$work/wine-$scale ZT_WINDOW_PICTURES=$work/$2/${scale}00 wine "$test" \
+                -platform windows sameColoursOnADarkDesktop >"$work/run.log" 2>&1 || true
+        else
+            (cd "$work" && QT_SCALE_FACTOR=$scale ZT_WINDOW_PICTURES=$work/$2/${scale}00 "$test" \
+                -platform offscreen:configfile=screen.json sameColoursOnADarkDesktop) \
+                >"$work/run.log" 2>&1 || true
+        fi
+    done
+    [ -d "$work/$2/200" ] || { cat "$work/run.log" >&2 && echo "compare-windows: no pictures" >&2 &&
+        exit 2; }
+}
+pictures "$work/rev" before
+pictures "$here" after
 
 echo "Pictures of ${rev} against this work tree:"
 status=0
-for setting in "${settings[@]}"; do
-    read -r name _ <<<"$setting"
-    "$compare" --compare "$work/before/$name" "$work/after/$name" | sed "s|^|${name}/|" || status=1
+for picture in $(cd "$work" && find before after -name '*.png' | cut -d/ -f2- | sort -u); do
+    before=$work/before/$picture after=$work/after/$picture
+    if [ ! -f "$before" ] || [ ! -f "$after" ]; then
+        echo "$picture: missing on one side" && status=1 && continue
+    fi
+    size=$(identify -format %wx%h "$before") other=$(identify -format %wx%h "$after")
+    if [ "$size" != "$other" ]; then
+        echo "$picture: $size against $other" && status=1 && continue
+    fi
+    differing=$(compare -metric AE "$before" "$after" null: 2>&1 || true)
+    echo "$picture: $size, $differing differing pixels"
+    [ "$differing" = 0 ] || status=1
 done
 exit "$status"
