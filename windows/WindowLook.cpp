@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
